@@ -1,0 +1,25 @@
+#include "forms/application.h"
+
+#include <QFont>
+#include <QStyleFactory>
+
+namespace forms {
+
+Application::Application(int& argc, char** argv, std::string_view title)
+    : QApplication(argc, argv) {
+    // The program ends when its first window's run returns, never because a
+    // window closed while the next was about to open.
+    setQuitOnLastWindowClosed(false);
+    // The name is the default title of message boxes. No display name is set:
+    // it would be appended to every window's caption.
+    setApplicationName(QString::fromUtf8(title.data(), qsizetype(title.size())));
+    // The same look and the same text size (in pixels, at 96 DPI, like the
+    // window geometry) on every platform.
+    setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(13);
+    setFont(font);
+}
+
+} // namespace forms

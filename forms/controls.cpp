@@ -1,0 +1,211 @@
+#include "forms/controls.h"
+
+#include "forms/driver.h"
+#include "forms/form.h"
+#include "forms/useraction.h"
+
+namespace forms {
+
+namespace {
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+void name(QWidget& w, std::string_view n) {
+    w.setObjectName(qs(n));
+}
+
+} // namespace
+
+void scriptfailure(std::string what) {
+    if (Driver* driver = Driver::current()) driver->fail(std::move(what));
+}
+
+bool reachable(const QWidget& w, std::string_view action) {
+    const bool shown = w.isVisibleTo(w.window()) && !w.isHidden();
+    if (shown && w.isEnabled()) return true;
+    scriptfailure(std::string(action) + " " + w.objectName().toStdString() + " in " +
+                  w.window()->objectName().toStdString() + ", which is " +
+                  (shown ? "disabled" : "hidden"));
+    return false;
+}
+
+void place(QWidget& w, int left, int top, int width, int height) {
+    w.setGeometry(px(left), px(top), px(width), px(height));
+}
+
+Label::Label(Form* form, std::string_view n, std::string_view caption) : QLabel(form) {
+    name(*this, n);
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setCaption(caption);
+}
+
+std::string Label::caption() const {
+    return text().toStdString();
+}
+
+void Label::setCaption(std::string_view caption) {
+    setText(qs(caption));
+}
+
+TextBox::TextBox(Form* form, std::string_view n, std::string_view text) : QLineEdit(form) {
+    name(*this, n);
+    QLineEdit::setText(qs(text));
+    // Keys a user types run the change event; setText() and type() run it themselves.
+    connect(this, &QLineEdit::textEdited, this, [this] {
+        if (onchange) onchange();
+    });
+}
+
+std::string TextBox::text() const {
+    return QLineEdit::text().toStdString();
+}
+
+void TextBox::setText(std::string_view text) {
+    const QString t = qs(text);
+    if (t == QLineEdit::text()) return;
+    QLineEdit::setText(t);
+    if (onchange) onchange();
+}
+
+void TextBox::type(std::string_view text) {
+    if (!reachable(*this, "type into")) return;
+    const QString t = qs(text);
+    selectAll();
+    if (t.isEmpty()) {
+        // Typing nothing over the selection is one delete key.
+        if (!QLineEdit::text().isEmpty()) {
+            QLineEdit::setText({});
+            if (onchange) onchange();
+        }
+        return;
+    }
+    for (const char32_t c : t.toUcs4()) {
+        {
+            const QSignalBlocker quiet(this);
+            insert(QString::fromUcs4(&c, 1));
+        }
+        if (onchange) onchange();
+    }
+}
+
+void TextBox::setalignment(Align a) {
+    switch (a) {
+    case Align::left:
+        setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        break;
+    case Align::right:
+        setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        break;
+    case Align::center:
+        setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+        break;
+    }
+}
+
+CommandButton::CommandButton(Form* form, std::string_view n, std::string_view caption)
+    : QPushButton(form) {
+    name(*this, n);
+    setCaption(caption);
+    // Enter in a text box does not press a button.
+    setAutoDefault(false);
+    setDefault(false);
+    connect(this, &QPushButton::clicked, this, [this] {
+        if (onclick) onclick();
+    });
+}
+
+std::string CommandButton::caption() const {
+    return text().toStdString();
+}
+
+void CommandButton::setCaption(std::string_view caption) {
+    setText(qs(caption));
+}
+
+void CommandButton::press() {
+    if (reachable(*this, "press")) click();
+}
+
+ListBox::ListBox(Form* form, std::string_view n) : QListWidget(form) {
+    name(*this, n);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QListWidget::itemClicked, this, [this] {
+        if (onclick) onclick();
+    });
+    connect(this, &QListWidget::itemDoubleClicked, this, [this] {
+        if (ondblclick) ondblclick();
+    });
+}
+
+void ListBox::additem(std::string_view text) {
+    addItem(qs(text));
+}
+
+namespace {
+
+QListWidgetItem& itemof(const QListWidget& list, int i) {
+    QListWidgetItem* it = i >= 0 ? list.item(i) : nullptr;
+    if (!it) throw std::out_of_range("list index " + std::to_string(i));
+    return *it;
+}
+
+} // namespace
+
+std::string ListBox::list(int i) const {
+    return itemof(*this, i).text().toStdString();
+}
+
+bool ListBox::selected(int i) const {
+    return itemof(*this, i).isSelected();
+}
+
+void ListBox::setselected(int i, bool on) {
+    QListWidgetItem& it = itemof(*this, i);
+    if (on && selectionMode() == QAbstractItemView::SingleSelection)
+        setCurrentItem(&it, QItemSelectionModel::ClearAndSelect);
+    else
+        it.setSelected(on);
+}
+
+int ListBox::listindex() const {
+    const QListWidgetItem* it = currentItem();
+    return it && it->isSelected() ? currentRow() : -1;
+}
+
+namespace {
+
+// A user's click on item i; false when the user could not have made it.
+bool userclick(ListBox& list, int i) {
+    if (!reachable(list, "click in")) return false;
+    if (i < 0 || i >= list.count()) {
+        scriptfailure("click on item " + std::to_string(i) + " of " +
+                      list.objectName().toStdString() + ", which has " +
+                      std::to_string(list.count()) + " items");
+        return false;
+    }
+    // A click in a multi-selection list toggles the item; otherwise it selects
+    // that item alone.
+    const auto how = list.selectionMode() == QAbstractItemView::MultiSelection
+                         ? QItemSelectionModel::Toggle
+                         : QItemSelectionModel::ClearAndSelect;
+    list.setCurrentRow(i, how);
+    if (list.onclick) list.onclick();
+    return true;
+}
+
+} // namespace
+
+void ListBox::clickitem(int i) {
+    userclick(*this, i);
+}
+
+// A double-click clicks first, as with a mouse.
+void ListBox::dblclickitem(int i) {
+    if (userclick(*this, i) && ondblclick) ondblclick();
+}
+
+} // namespace forms

@@ -1,0 +1,106 @@
+// The material-handling side of the relationship chart: the flow matrix from
+// the products' routings and the additions, the chart derived from flows, and
+// the backup of the typed chart that is restored when the user goes back to it.
+
+#include "model/module1.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The whole number a cell holds when it lies in lo..hi, otherwise 0 (also for
+// fractions: a routing step 2.5 names no department).
+int wholein(const Cell& c, int lo, int hi) {
+    const double v = c;
+    if (!(v >= lo && v <= hi) || v != std::floor(v)) return 0;
+    return int(v);
+}
+
+} // namespace
+
+void Module1::buildflowmatrix() {
+    const int n = std::clamp(ndept, 0, maxdept);
+    maxflow = 0;
+
+    // Each unit load moves along every consecutive pair of its routing steps.
+    // Steps outside the routing vector or naming no department add nothing.
+    const long products = std::clamp(nprod.whole(), 0L, long(maxprod));
+    for (int p = 1; p <= products; ++p) {
+        const double start = prodvecstart[p].whole();
+        const double end = start + double(prodveclen[p].whole()) - 1;
+        const int first = int(std::clamp(start + 1, 2.0, double(maxprodvec) + 1));
+        const int last = int(std::clamp(end, 1.0, double(maxprodvec)));
+        for (int s = first; s <= last; ++s) {
+            const int from = wholein(prodvec[s - 1], 1, maxdept);
+            const int to = wholein(prodvec[s], 1, maxdept);
+            if (from == 0 || to == 0) continue;
+            flowmatrix[from][to] = flowmatrix[from][to] + uload[p];
+        }
+    }
+
+    // Both directions and the additions fold into the pair i < j. The matrix
+    // is never cleared first: loads typed into it stay and are included.
+    totalflow = 0;
+    sumsqflow = 0;
+    for (int i = 1; i <= n; ++i) {
+        for (int j = i + 1; j <= n; ++j) {
+            const double f = addflowmatrix[i][j] + flowmatrix[i][j] + flowmatrix[j][i];
+            flowmatrix[i][j] = f;
+            flowmatrix[j][i] = 0;
+            totalflow = totalflow + f;
+            sumsqflow = sumsqflow + f * f;
+            if (f > maxflow) maxflow = f;
+        }
+    }
+}
+
+void Module1::relchartfromflow() {
+    const int n = std::clamp(ndept, 0, maxdept);
+    // Cuts at one to four fifths of the largest flow; a flow equal to a cut
+    // gets the lower letter, and above the last one the first code.
+    const double step = maxflow / 5;
+    flowthresh[2] = step;
+    for (int k = 3; k <= 5; ++k)
+        flowthresh[k] = flowthresh[k - 1] + step;
+    for (int i = 1; i <= n; ++i) {
+        for (int j = i + 1; j <= n; ++j) {
+            Cell letter = relcode[1];
+            for (int k = 2; k <= 5; ++k) {
+                if (flowmatrix[i][j] <= flowthresh[k]) {
+                    letter = relcode[7 - k];
+                    break;
+                }
+            }
+            relchart[i][j] = letter;
+        }
+    }
+}
+
+void Module1::backuprelchart() {
+    // While the chart is derived from flows the backup keeps the typed chart.
+    if (relfromflow == 1) return;
+    const int n = std::clamp(ndept, 0, maxdept);
+    relchartbackup[0] = n;
+    int position = 0;
+    for (int i = 1; i <= n - 1; ++i) {
+        for (int j = i + 1; j <= n; ++j)
+            relchartbackup[++position] = relchart[i][j];
+    }
+}
+
+void Module1::restorerelchart() {
+    relfromflow = 0;
+    ndept = int(std::clamp(relchartbackup[0].whole(), 0L, long(maxdept)));
+    int position = 0;
+    for (int i = 1; i <= ndept - 1; ++i) {
+        for (int j = i + 1; j <= ndept; ++j)
+            relchart[i][j] = relchartbackup[++position];
+    }
+    // The chart window takes a new backup when it closes, now that the chart
+    // is the typed one again.
+    openwindow("relfrm");
+    openwindow("svectfrm");
+    openwindow("svect2frm");
+    orderpairsbyrating();
+}

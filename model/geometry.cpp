@@ -1,0 +1,131 @@
+// Zone geometry and adjacency: the one evaluation of a single-story layout.
+//
+// Nine zones form three bands of three. Each band is as high as its share of
+// the total area; within a band the departments run from left to right zone by
+// zone, Left side before Right, each as wide as its share of the band's area.
+// Adjacency rests on exact comparisons of the computed edges, so the arithmetic
+// below keeps its order: a reordered sum changes which rectangles touch.
+
+#include "model/module1.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// First zone of a band: 1, 4 or 7.
+constexpr int firstzone(int band) {
+    return 3 * band - 2;
+}
+
+bool tableindex(int d) {
+    return d >= 1 && d <= maxdept;
+}
+
+} // namespace
+
+Module1::Bands Module1::bands() const {
+    const double t = totalarea;
+    const double w = layoutwidth;
+    const double dh = drawheight;
+    Bands b;
+    for (int band = 1; band <= 3; ++band) {
+        const int k = firstzone(band);
+        b.area[band] = zonearea[k] + zonearea[k + 1] + zonearea[k + 2];
+    }
+    for (int band = 1; band <= 3; ++band)
+        b.height[band] = w * (b.area[band] / t);
+    b.centre[1] = w - b.height[1] / 2;
+    b.centre[2] = b.height[2] / 2 + b.height[3];
+    b.centre[3] = b.height[3] / 2;
+    // Pixel edges are cut, not rounded; the bottom band takes what is left.
+    const double p1 = std::trunc(dh * (b.height[1] / w));
+    const double p2 = p1 + std::trunc(dh * (b.height[2] / w));
+    b.top = {0, 1, p1, p2};
+    b.bottom = {0, p1, p2, dh};
+    return b;
+}
+
+Module1::LabelGrid Module1::labelgrid() const {
+    const double w = layoutwidth;
+    const double dh = drawheight;
+    LabelGrid g;
+    g.bands = bands();
+    const Bands& b = g.bands;
+    g.q[1] = std::trunc(dh * b.height[1] / w + 0.5);
+    g.q[2] = std::trunc(dh * b.height[2] / w + 0.5);
+    g.q[3] = dh - g.q[1] - g.q[2];
+    g.row[1] = std::trunc(g.q[1] / 16) + 1;
+    g.row[2] = std::trunc(g.q[1] / 8 + g.q[2] / 16) + 1;
+    g.row[3] = std::min(std::trunc((g.q[1] + g.q[2]) / 8 + g.q[3] / 16) + 1, 19.0);
+    return g;
+}
+
+double Module1::labelcolumn(int d) const {
+    if (!tableindex(d)) return 0;
+    return std::trunc(deptx1[d] / 8 + (deptx2[d] - deptx1[d]) / 16);
+}
+
+bool Module1::rightedgedrawn(int d) const {
+    if (!tableindex(d)) return false;
+    return !((100 + double(drawwidth)) - deptx2[d] <= 5);
+}
+
+void Module1::evallayout() {
+    adjscore = 0;
+    const Bands b = bands();
+    const double length = layoutlength;
+    const double dw = drawwidth;
+
+    for (int band = 1; band <= 3; ++band) {
+        const double area = b.area[band];
+        if (area == 0) continue;
+        double x = 0;
+        double px = 100;
+        const int k0 = firstzone(band);
+        for (int k = k0; k < k0 + 3; ++k) {
+            for (const int d : {zoneleft[k], zoneright[k]}) {
+                if (!tableindex(d)) continue;
+                const double f = deptarea[d] / area;
+                const double w = length * f;
+                centroidx[d] = x + w / 2;
+                x = x + w;
+                deptx1[d] = px;
+                px = px + dw * f;
+                deptx2[d] = px;
+                depty1[d] = b.top[band];
+                depty2[d] = b.bottom[band];
+                centroidy[d] = b.centre[band];
+                bandheight[d] = b.height[band];
+            }
+        }
+    }
+
+    for (int k = 1; k <= 6; ++k) {
+        const double weight = relweight[k];
+        const int count = std::clamp(nrelpairs[k], 0, int(relpairs[k].size()) - 1);
+        for (int n = 1; n <= count; ++n) {
+            const int code = relpairs[k][n];
+            const int i = code / 100;
+            const int j = code - 100 * i;
+            if (!tableindex(i) || !tableindex(j)) continue;
+            bool adjacent;
+            if (depty1[i] == depty1[j] && (deptx2[i] == deptx1[j] || deptx1[i] == deptx2[j])) {
+                adjacent = true;
+            } else if (!(depty1[i] == depty2[j]) && !(depty1[j] == depty2[i])) {
+                adjacent = false;
+            } else {
+                // Neighbouring bands: the extents overlap or touch, corners included.
+                adjacent = (deptx1[j] <= deptx2[i] && deptx2[i] <= deptx2[j]) ||
+                           (deptx1[i] <= deptx2[j] && deptx2[j] <= deptx2[i]);
+            }
+            adjflag = adjacent ? 1 : 0;
+            adjscore = adjscore + adjflag * weight;
+            adjmatrix[i][j] = adjflag;
+        }
+    }
+}
+
+void Module1::layoutgeometry() {
+    evallayout();
+}

@@ -1,0 +1,33 @@
+#pragma once
+// Number text, the one module for turning numbers into text and typed text
+// into numbers. Every window and the problem file go through it.
+
+#include <string>
+#include <string_view>
+
+namespace numtext {
+
+// A typed number: "." is the decimal point, leading blanks are skipped, and
+// text that does not begin with a number reads as 0 (no message).
+double val(std::string_view text);
+
+// Formats with a pattern of digit placeholders: "0" always shows a digit,
+// "#" only a significant one; rounding is half away from zero. Examples:
+// format(0.5, "0.00") = "0.50", format(0.5, "###.00") = ".50",
+// format(7, "#0") = "7", format(1234.5, "######0.0") = "1234.5".
+std::string format(double value, std::string_view pattern);
+
+// The text form of a number: a leading blank in place of a plus sign
+// (" 3", "-3", " 2.5"), as captions, list items and grid cells show it.
+std::string str(double value);
+
+// A number printed into a drawing on its own: the sign place (a blank when
+// not negative) before it and one blank after it (" 3 ", "-3 ").
+std::string printed(double value);
+
+// A number as the problem file writes it: whole values without a decimal
+// point, others in the shortest form that reads back to the same value, with a
+// leading 0 between -1 and 1 ("0.5", "-0.25").
+std::string filenumber(double value);
+
+} // namespace numtext

@@ -1,0 +1,72 @@
+// The table of saved layouts: every score recomputed from the layouts
+// themselves, and each layout's rank in the four scores. A rank counts the
+// layouts strictly better, so equal scores share a rank and the next is skipped.
+
+#include "model/module1.h"
+
+#include <algorithm>
+
+namespace {
+
+int problemsize(int ndept) {
+    return std::clamp(ndept, 0, maxdept);
+}
+
+bool savedindex(int q) {
+    return q >= 0 && q < savedlayoutstorage;
+}
+
+// The entries the table shows: 1 to the count, at most 20.
+int tablesize(const Cell& count) {
+    return int(std::clamp(count.whole(), 0L, long(maxsavedlayouts)));
+}
+
+} // namespace
+
+void Module1::copysavedlayout(int from, int to) {
+    if (!savedindex(from) || !savedindex(to) || from == to) return;
+    savedadjscore[to] = savedadjscore[from];
+    savedreldist[to] = savedreldist[from];
+    savedprodmove[to] = savedprodmove[from];
+    savedrscore[to] = savedrscore[from];
+    for (int k = 1; k <= 9; ++k) {
+        savedzoneright[k][to] = savedzoneright[k][from];
+        savedzoneleft[k][to] = savedzoneleft[k][from];
+        savedzonearea[k][to] = savedzonearea[k][from];
+    }
+    const int n = problemsize(ndept);
+    for (int d = 1; d <= n; ++d)
+        saveddeptpos[d][to] = saveddeptpos[d][from];
+}
+
+void Module1::rescoresavedlayouts() {
+    storescores = 1;
+    const int last = tablesize(nsavedlayouts);
+    for (curlayout = 1; curlayout <= last; ++curlayout) {
+        loadsavedlayout(curlayout);
+        adjscore = 0;
+        layoutgeometry();
+        if (maxadjscore == 0) maxadjscore = 0.001;
+        savedadjscore[curlayout] = adjscore / maxadjscore;
+        // Clears adjscore: the normalised score is stored first.
+        calcdeptdistances();
+    }
+}
+
+void Module1::ranksavedlayouts() {
+    const int last = tablesize(nsavedlayouts);
+    for (int q = 1; q <= last; ++q) {
+        adjrank[q] = 0;
+        reldistrank[q] = 0;
+        rscorerank[q] = 0;
+        prodmoverank[q] = 0;
+        for (int r = 1; r <= last; ++r) {
+            if (savedadjscore[r].num() > savedadjscore[q].num()) adjrank[q] += 1;
+            if (savedreldist[r] > savedreldist[q]) reldistrank[q] += 1;
+            if (savedrscore[r] < savedrscore[q]) rscorerank[q] += 1;
+            if (savedprodmove[r].num() < savedprodmove[q].num()) prodmoverank[q] += 1;
+        }
+        // Without product data the column stays empty and the movement is none.
+        if (prodflag == 0) savedprodmove[q] = 0;
+    }
+}

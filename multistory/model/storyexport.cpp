@@ -1,0 +1,155 @@
+// Saved partitions back into the current partition, and the story export:
+// every story of a saved partition becomes a single-story problem of its own,
+// topped up to the largest story's area by a filler department "EMPTY".
+
+#include "model/module1.h"
+#include "model/numtext.h"
+
+#include <algorithm>
+
+namespace {
+
+// A count cell as a loop bound, kept within its table.
+int bounded(const Cell& count, int max) {
+    return int(std::clamp(count.whole(), 0L, long(max)));
+}
+
+// A stored department number; 0 (no department) when it lies outside the table.
+int member(const Cell& d) {
+    const long v = d.whole();
+    return v >= 1 && v <= maxdept ? int(v) : 0;
+}
+
+// A stored story number; 0 (no story) when it lies outside the table.
+int story(const Cell& s) {
+    const long v = s.whole();
+    return v >= 1 && v <= maxstories ? int(v) : 0;
+}
+
+// The value of pair (a, b) in a table kept for the pairs a < b, looked up in
+// either order; a department paired with itself or with none has no value.
+Cell pairvalue(const Table2<Cell, 19, 19>& table, int a, int b) {
+    if (a == 0 || b == 0 || a == b) return {};
+    return a < b ? table[a][b] : table[b][a];
+}
+
+// The problem as it stands before the export writes its stories.
+struct KeptProblem {
+    int ndept = 0;
+    Table<std::string, 19> deptname;
+    Table<Cell, 19> deptarea;
+    Table2<Cell, 19, 19> relchart, addflowmatrix, flowmatrix;
+    Cell nprod, nsavedlayouts, nsavedpart, gridflag;
+    Cell drawwidth, drawheight, drawcellwidth, drawcellheight;
+    Cell ratioaux1, ratioaux2, ratioaux3, lwratio, layoutlength, layoutwidth;
+};
+
+// Copies what the export changes between the problem and its kept copy, in
+// either direction.
+template <typename To, typename From> void copyproblem(To& to, const From& from) {
+    to.ndept = from.ndept;
+    to.deptname = from.deptname;
+    to.deptarea = from.deptarea;
+    to.relchart = from.relchart;
+    to.addflowmatrix = from.addflowmatrix;
+    to.flowmatrix = from.flowmatrix;
+    to.nprod = from.nprod;
+    to.nsavedlayouts = from.nsavedlayouts;
+    to.nsavedpart = from.nsavedpart;
+    to.gridflag = from.gridflag;
+    to.drawwidth = from.drawwidth;
+    to.drawheight = from.drawheight;
+    to.drawcellwidth = from.drawcellwidth;
+    to.drawcellheight = from.drawcellheight;
+    to.ratioaux1 = from.ratioaux1;
+    to.ratioaux2 = from.ratioaux2;
+    to.ratioaux3 = from.ratioaux3;
+    to.lwratio = from.lwratio;
+    to.layoutlength = from.layoutlength;
+    to.layoutwidth = from.layoutwidth;
+}
+
+// The problem of story s: its departments renumbered in the story's order,
+// with their names, areas, letters and flows (a pair's flow in both the
+// additions and the flow item); no products, saved layouts or partitions.
+// A story smaller than the largest gets the filler department "EMPTY".
+void makestoryproblem(Module1& m, const KeptProblem& k, int s, double largest) {
+    const int count = std::clamp(m.storycount[s], 0, maxdept);
+    m.ndept = count;
+    for (int i = 1; i <= count; ++i) {
+        const int d = std::clamp(m.storymembers[s][i], 0, maxdept);
+        m.deptname[i] = k.deptname[d];
+        m.deptarea[i] = k.deptarea[d];
+    }
+    for (int i = 1; i <= count - 1; ++i) {
+        for (int j = i + 1; j <= count; ++j) {
+            const int di = std::clamp(m.storymembers[s][i], 0, maxdept);
+            const int dj = std::clamp(m.storymembers[s][j], 0, maxdept);
+            m.relchart[i][j] = pairvalue(k.relchart, di, dj);
+            m.flowmatrix[i][j] = pairvalue(k.flowmatrix, di, dj);
+            m.addflowmatrix[i][j] = m.flowmatrix[i][j];
+        }
+    }
+    m.nprod = 0;
+    m.nsavedlayouts = 0;
+    m.nsavedpart = 0;
+    // A story of 18 departments has no place left for a filler.
+    if (m.storyarea[s] < largest && m.ndept < maxdept) {
+        m.ndept = m.ndept + 1;
+        m.deptname[m.ndept] = "EMPTY";
+        m.deptarea[m.ndept] = largest - m.storyarea[s];
+        for (int i = 1; i <= m.ndept - 1; ++i) {
+            m.relchart[i][m.ndept] = "U";
+            m.addflowmatrix[i][m.ndept] = 0;
+            m.flowmatrix[i][m.ndept] = 0;
+        }
+    }
+}
+
+} // namespace
+
+void Module1::loadsavedpartition(int q) {
+    if (q < 1 || q > maxsavedpart) return;
+    nstories = bounded(savednstories[q], maxstories);
+    partspare = savedpartspare[q];
+    improvedflag = savedimproved[q];
+    desiredadf = saveddesiredadf[q];
+    actualadf = savedactualadf[q];
+    for (int s = 1; s <= nstories; ++s) {
+        storycount[s] = bounded(savedstorycount[s][q], maxdept);
+        storyarea[s] = savedstoryarea[s][q];
+        for (int k = 1; k <= storycount[s]; ++k)
+            storymembers[s][k] = member(savedstorymembers[s][k][q]);
+    }
+    const int n = std::clamp(ndept, 0, maxdept);
+    for (int i = 1; i <= n; ++i)
+        storyofdept[i] = story(savedstoryofdept[i][q]);
+    partscore = savedpartscore[q];
+}
+
+void Module1::savestoryfiles() {
+    if (exportpartno < 1 || exportpartno > maxsavedpart) return;
+    // The story files never replace the problem file itself.
+    filemode = 3;
+    // The export takes the partition's stories; the spare field and the
+    // improved flag of the current partition stay as they were.
+    const Cell spare = partspare;
+    const Cell improved = improvedflag;
+    loadsavedpartition(exportpartno);
+    partspare = spare;
+    improvedflag = improved;
+
+    KeptProblem kept;
+    copyproblem(kept, *this);
+    double largest = 0;
+    for (int s = 1; s <= nstories; ++s)
+        if (storyarea[s] > largest) largest = storyarea[s];
+    openwindow("lwratiofrm");
+    for (int s = 1; s <= nstories; ++s) {
+        curstory = s;
+        storysuffix = numtext::filenumber(s);
+        makestoryproblem(*this, kept, s, largest);
+        saveproblemfile();
+    }
+    copyproblem(*this, kept);
+}

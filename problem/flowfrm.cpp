@@ -1,0 +1,73 @@
+#include "problem/flowfrm.h"
+
+#include "model/module1.h"
+#include "model/numtext.h"
+#include "problem/editfrm.h"
+#include "problem/mainmenufrm.h"
+
+#include <algorithm>
+
+namespace {
+constexpr int charttop = 1080;
+}
+
+flowfrm::flowfrm()
+    : Form("flowfrm", "Flow Form"),
+      chart(this, pairchart::Boxes::entry, maxdept - 1, 240, charttop) {
+    forms::place(titlelbl, 240, 240, chart.right() - 240, 375);
+    titlelbl.setAlignment(Qt::AlignCenter);
+    forms::place(Label9, 240, 660, chart.right() - 240, 300);
+    const int y = chart.bottom() + 240;
+    forms::place(okbut, 240, y, 1800, 420);
+    forms::place(Cancel, 2160, y, 1800, 420);
+    forms::place(prntbut, 4080, y, 1800, 420);
+    fit();
+    okbut.onclick = [this] { okbut_Click(); };
+    Cancel.onclick = [this] { Cancel_Click(); };
+    prntbut.onclick = [this] { prntbut_Click(); };
+}
+
+void flowfrm::Form_Load() {
+    const Module1& m = module1();
+    titlelbl.setCaption("MATERIAL HANDLING LOAD CHART");
+    Label9.setCaption("Enter or change values for material handling loads between departments.");
+    chart.hideall();
+    chart.showheadings(m.ndept, m.deptname);
+    // Loads show as whole numbers, a load of 0 as an empty box; a new
+    // problem's chart opens empty until it is first confirmed.
+    const int n = std::clamp(m.ndept, 0, maxdept);
+    for (int i = 1; i <= n - 1; ++i) {
+        for (int j = i + 1; j <= n; ++j) {
+            forms::TextBox& box = chart.pair(i, j);
+            box.setvisible(true);
+            box.setalignment(forms::TextBox::Align::right);
+            const double load = m.flowmatrix[i][j];
+            box.setText(m.newchart == 0 && load != 0 ? numtext::format(load, "0") : "");
+        }
+    }
+}
+
+void flowfrm::okbut_Click() {
+    Module1& m = module1();
+    m.newchart = 0;
+    const int n = std::clamp(m.ndept, 0, maxdept);
+    for (int i = 1; i <= n - 1; ++i)
+        for (int j = i + 1; j <= n; ++j)
+            m.flowmatrix[i][j] = numtext::val(chart.pair(i, j).text());
+    if (m.program == Program::storeyone) {
+        // The loads now drive product movement and the chart labels; the
+        // letters change only when the edit menu switches the chart.
+        m.chartsource = 1;
+        m.prodflag = 1;
+        editfrm::showchartlabels(mainmenufrm::chartlabel(m.chartsource));
+    }
+    close();
+}
+
+void flowfrm::Cancel_Click() {
+    close();
+}
+
+void flowfrm::prntbut_Click() {
+    printform();
+}

@@ -1,0 +1,50 @@
+#include "problem/sourcefrm.h"
+
+#include "model/module1.h"
+#include "problem/filefrm.h"
+
+sourcefrm::sourcefrm() : Form("sourcefrm", "Input Source") {
+    Label1.setAlignment(Qt::AlignCenter);
+    column({&Label1, &diskbut, &Keybut, &backbut}, 480, 240, 4200);
+    diskbut.onclick = [this] { diskbut_Click(); };
+    Keybut.onclick = [this] { Keybut_Click(); };
+    backbut.onclick = [this] { backbut_Click(); };
+}
+
+void sourcefrm::Form_Load() {
+    module1().datasource = " ";
+    Label1.setCaption("How would you like to enter data?");
+}
+
+void sourcefrm::diskbut_Click() {
+    Module1& m = module1();
+    m.filemode = 2;
+    m.datasource = "d";
+    m.newchart = 0;
+    m.problemfile.clear();
+    {
+        filefrm file;
+        file.show_modal();
+    }
+    if (m.program == Program::storeyone) close();
+    // A file that could not be read leaves the problem as it was, and the
+    // department window is not opened for it.
+    if (!m.problemfile.empty() && m.loadproblemfile()) m.openwindow("mainfrm");
+    close();
+}
+
+void sourcefrm::Keybut_Click() {
+    Module1& m = module1();
+    if (m.program == Program::storeyone) {
+        m.savename.clear();
+        m.savefolder.clear();
+        m.savedrive.clear();
+    }
+    for (int i = 1; i <= maxdept; ++i)
+        for (int j = 1; j <= maxdept; ++j) m.flowmatrix[i][j] = 0;
+    m.datasource = "k";
+    close();
+    m.openwindow("mainfrm");
+}
+
+void sourcefrm::backbut_Click() { close(); }

@@ -1,0 +1,232 @@
+// Controls as a user works them: typing key by key, pressing buttons that are
+// there to press, selecting in lists; and the window's own geometry.
+
+#include "tests/forms/testwindow.h"
+#include "tests/support/scripted.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using forms::Form;
+
+using ControlsScripts = ScriptedTest;
+
+TEST_F(ControlsScripts, TypingRunsTheChangeEventAfterEveryKey) {
+    TestWindow w;
+    w.box.setText("old");
+    std::vector<std::string> seen;
+    w.box.onchange = [&] { seen.push_back(w.box.text()); };
+    driver.on<TestWindow>("testfrm", [](TestWindow& f) {
+        f.box.type("1.5");
+        f.close();
+    });
+    w.show_modal();
+    // The old text was selected, so the first key replaced it.
+    EXPECT_EQ(seen, (std::vector<std::string>{"1", "1.", "1.5"}));
+}
+
+TEST_F(ControlsScripts, TypingNothingClearsTheBoxWithOneChange) {
+    TestWindow w;
+    w.box.setText("7");
+    int changes = 0;
+    w.box.onchange = [&] { ++changes; };
+    driver.on<TestWindow>("testfrm", [](TestWindow& f) {
+        f.box.type("");
+        f.close();
+    });
+    w.show_modal();
+    EXPECT_EQ(w.box.text(), "");
+    EXPECT_EQ(changes, 1);
+}
+
+TEST(Controls, SetTextRunsTheChangeEventOnlyWhenTheTextDiffers) {
+    TestWindow w;
+    int changes = 0;
+    w.box.onchange = [&] { ++changes; };
+    w.box.setText("abc");
+    w.box.setText("abc");
+    w.box.setText("Zoë");
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(w.box.text(), "Zoë");
+}
+
+TEST(Controls, HiddenOrDisabledControlsCannotBeWorkedUnderTheDriver) {
+    forms::Driver driver;
+    TestWindow w;
+    int clicks = 0, changes = 0;
+    w.okbut.onclick = [&] { ++clicks; };
+    w.box.onchange = [&] { ++changes; };
+    driver.on<TestWindow>("testfrm", [](TestWindow& f) {
+        f.okbut.setvisible(false);
+        f.okbut.press();
+        f.okbut.setvisible(true);
+        f.okbut.setEnabled(false);
+        f.okbut.press();
+        f.box.setvisible(false);
+        f.box.type("3");
+        f.close();
+    });
+    w.show_modal();
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(driver.failures(),
+              (std::vector<std::string>{"press okbut in testfrm, which is hidden",
+                                        "press okbut in testfrm, which is disabled",
+                                        "type into box in testfrm, which is hidden"}));
+}
+
+TEST(Controls, AHiddenButtonPressWithoutTheDriverIsIgnored) {
+    TestWindow w;
+    int clicks = 0;
+    w.okbut.onclick = [&] { ++clicks; };
+    w.okbut.setvisible(false);
+    w.okbut.press();
+    EXPECT_EQ(clicks, 0);
+    w.okbut.setvisible(true);
+    w.okbut.press();
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(ControlsScripts, ListSelectionIsReadAndClearedByItem) {
+    TestWindow w;
+    for (const char* s : {"A", "B", "C"})
+        w.items.additem(s);
+    std::vector<int> clicked, doubled;
+    w.items.onclick = [&] { clicked.push_back(w.items.listindex()); };
+    w.items.ondblclick = [&] { doubled.push_back(w.items.listindex()); };
+    driver.on<TestWindow>("testfrm", [](TestWindow& f) {
+        f.items.clickitem(1);
+        f.items.dblclickitem(2);
+        f.close();
+    });
+    w.show_modal();
+    EXPECT_EQ(clicked, (std::vector<int>{1, 2}));
+    EXPECT_EQ(doubled, std::vector<int>{2});
+    EXPECT_EQ(w.items.listcount(), 3);
+    EXPECT_EQ(w.items.list(2), "C");
+    EXPECT_FALSE(w.items.selected(1));
+    EXPECT_TRUE(w.items.selected(2));
+    w.items.setselected(2, false);
+    EXPECT_FALSE(w.items.selected(2));
+    EXPECT_EQ(w.items.listindex(), -1);
+    w.items.setselected(0, true);
+    EXPECT_EQ(w.items.listindex(), 0);
+    EXPECT_THROW(w.items.list(3), std::out_of_range);
+    EXPECT_THROW(w.items.selected(-1), std::out_of_range);
+}
+
+TEST(Controls, MultiSelectionListsToggleOnClick) {
+    TestWindow w;
+    w.items.setSelectionMode(QAbstractItemView::MultiSelection);
+    for (const char* s : {"A", "B", "C"})
+        w.items.additem(s);
+    w.items.clickitem(0);
+    w.items.clickitem(2);
+    EXPECT_TRUE(w.items.selected(0));
+    EXPECT_TRUE(w.items.selected(2));
+    w.items.clickitem(0);
+    EXPECT_FALSE(w.items.selected(0));
+}
+
+TEST(Controls, AClickOutsideTheListIsAFailure) {
+    forms::Driver driver;
+    TestWindow w;
+    w.items.additem("A");
+    w.items.clickitem(1);
+    EXPECT_EQ(driver.failures(),
+              std::vector<std::string>{"click on item 1 of items, which has 1 items"});
+}
+
+TEST(Controls, ControlsAreFoundByName) {
+    TestWindow w;
+    forms::ControlArray<forms::TextBox> reltxt(&w, "reltxt", 153);
+    EXPECT_EQ(reltxt.count(), 153);
+    EXPECT_EQ(w.findChild<forms::TextBox*>("reltxt(152)"), &reltxt[152]);
+    EXPECT_EQ(w.findChild<forms::CommandButton*>("okbut"), &w.okbut);
+    EXPECT_THROW(reltxt[153], std::out_of_range);
+}
+
+TEST(Controls, LabelsShowTheirTextAsWritten) {
+    TestWindow w;
+    w.caption.setCaption("<--------->");
+    EXPECT_EQ(w.caption.caption(), "<--------->");
+    EXPECT_EQ(w.caption.textFormat(), Qt::PlainText);
+}
+
+TEST(Forms, GeometryIsInTwips) {
+    TestWindow w;
+    w.setClientSize(11808, 8460);
+    EXPECT_EQ(w.size(), QSize(787, 564));
+    forms::place(w.okbut, 9960, 7560, 1335, 495);
+    EXPECT_EQ(w.okbut.geometry(), QRect(664, 504, 89, 33));
+}
+
+TEST(Forms, ColumnLaysOutInOrderAndFitGrowsTheWindow) {
+    struct Small final : Form {
+        Small() : Form("smallfrm", "Small") { column({&a, &b}); }
+        forms::CommandButton a{this, "a", "A"}, b{this, "b", "B"};
+    } w;
+    EXPECT_EQ(w.a.geometry(), QRect(16, 16, 320, 25));
+    EXPECT_EQ(w.b.geometry(), QRect(16, 49, 320, 25));
+    // Fitted around the controls with a margin of 240 twips.
+    EXPECT_EQ(w.size(), QSize(352, 90));
+    EXPECT_EQ(w.caption(), "Small");
+}
+
+TEST(Forms, PrintFormRecordsTheWindowImage) {
+    forms::Driver driver;
+    TestWindow w;
+    w.setClientSize(3000, 1500);
+    driver.on("testfrm", [](Form& f) {
+        f.printform();
+        f.close();
+    });
+    w.show_modal();
+    ASSERT_EQ(driver.prints().size(), 1u);
+    const forms::PrintJob& job = driver.prints()[0];
+    EXPECT_EQ(job.kind, forms::PrintJob::Kind::image);
+    EXPECT_EQ(job.title, "testfrm");
+    EXPECT_EQ(job.image.size(), QSize(200, 100));
+    EXPECT_TRUE(driver.failures().empty());
+}
+
+TEST(Forms, TheApplicationNamesMessageBoxes) {
+    EXPECT_EQ(QApplication::applicationDisplayName(), "MARQUETA");
+    EXPECT_FALSE(QApplication::quitOnLastWindowClosed());
+    EXPECT_EQ(QApplication::font().pixelSize(), 13);
+}
+
+// Without the driver a window runs its own event loop until it closes.
+TEST(Forms, ARealModalRunEndsWhenAHandlerClosesTheWindow) {
+    TestWindow outer("outerfrm");
+    std::vector<std::string> steps;
+    bool escapeclosed = true;
+    outer.okbut.onclick = [&] {
+        outer.close();
+        TestWindow inner("innerfrm");
+        QTimer::singleShot(0, &inner, [&] {
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(&inner, &escape);
+            escapeclosed = !inner.isopen();
+            inner.okbut.click();
+        });
+        inner.show_modal();
+        steps.push_back("inner returned");
+    };
+    QTimer::singleShot(0, &outer, [&] {
+        steps.push_back(outer.isVisible() ? "outer shown" : "outer not shown");
+        // Placed in the middle of the screen, with or without a window manager.
+        const QPoint middle = QGuiApplication::primaryScreen()->availableGeometry().center();
+        EXPECT_LE((outer.geometry().center() - middle).manhattanLength(), 4);
+        outer.okbut.click();
+    });
+    outer.show_modal();
+    steps.push_back("outer returned");
+    EXPECT_FALSE(escapeclosed);
+    EXPECT_EQ(steps, (std::vector<std::string>{"outer shown", "inner returned", "outer returned"}));
+}

@@ -1,0 +1,158 @@
+// Distance matrix, relationship-distance score and product movement.
+
+#include "model/module1.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+struct Point {
+    double x, y;
+};
+
+// Departments at the given centroids; pairs rated through rate() in class order.
+void setcentroids(Module1& m, const std::vector<Point>& at) {
+    m.ndept = int(at.size());
+    for (int d = 1; d <= m.ndept; ++d) {
+        m.centroidx[d] = at[d - 1].x;
+        m.centroidy[d] = at[d - 1].y;
+    }
+}
+
+void rate(Module1& m, int i, int j, double score) {
+    m.relvalue[i][j] = score;
+    m.relvalue[j][i] = score;
+    m.nrelpairs[1] += 1; // the class does not matter here, only the count
+    m.relvaluelist[m.nrelpairs[1]] = score;
+}
+
+TEST(CalcDeptDistances, TwoDepartmentsGiveOnePairAndScoreOne) {
+    Module1 m;
+    setcentroids(m, {{1, 2}, {4, 0.5}});
+    rate(m, 1, 2, 10);
+    m.calcdeptdistances();
+    EXPECT_EQ(m.npairs, 1);
+    EXPECT_EQ(m.distmatrix[1][2], 4.5);
+    EXPECT_EQ(m.rscore, 45);
+    EXPECT_EQ(m.lowerbound, 45);
+    EXPECT_EQ(m.upperbound, 45 + 0.001);
+    EXPECT_EQ(m.reldist, 1);
+}
+
+TEST(CalcDeptDistances, SymmetricWithZeroDiagonalAndSortedList) {
+    Module1 m;
+    setcentroids(m, {{0, 0}, {5, 5}, {1, 0}, {2, 1}});
+    m.distmatrix[2][2] = 9;
+    m.calcdeptdistances();
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_EQ(m.distmatrix[i][i], 0);
+        for (int j = 1; j <= 4; ++j)
+            EXPECT_EQ(m.distmatrix[i][j], m.distmatrix[j][i]);
+    }
+    EXPECT_EQ(m.distmatrix[1][2], 10);
+    EXPECT_EQ(m.distmatrix[2][4], 7);
+    EXPECT_EQ(m.npairs, 6);
+    // Pair order (1,2) 10, (1,3) 1, (1,4) 3, (2,3) 9, (2,4) 7, (3,4) 2, sorted.
+    EXPECT_EQ(std::vector<double>(m.distlist.begin() + 1, m.distlist.begin() + 7),
+              (std::vector<double>{1, 2, 3, 7, 9, 10}));
+}
+
+TEST(RelDistScore, BoundsPairSortedDistancesWithTheScoresInClassOrder) {
+    Module1 m;
+    setcentroids(m, {{0, 0}, {1, 0}, {0, 2}});
+    // Distances (1,2) 1, (1,3) 2, (2,3) 3 rising with the class order: R at
+    // its lower bound.
+    rate(m, 1, 2, 10);
+    rate(m, 1, 3, 5);
+    rate(m, 2, 3, 2);
+    m.calcdeptdistances();
+    EXPECT_EQ(m.rscore, 10 * 1 + 5 * 2 + 2 * 3);
+    EXPECT_EQ(m.lowerbound, 26);
+    EXPECT_EQ(m.upperbound, 10 * 3 + 5 * 2 + 2 * 1);
+    EXPECT_EQ(m.reldist, 1);
+
+    // The A pair farthest apart and the I pair nearest: R at its upper bound.
+    setcentroids(m, {{0, 0}, {2, 1}, {2, 0}});
+    m.calcdeptdistances();
+    EXPECT_EQ(m.rscore, 42);
+    EXPECT_EQ(m.reldist, 0);
+}
+
+TEST(RelDistScore, PairsWithoutALetterCountZeroInTheBounds) {
+    Module1 m;
+    setcentroids(m, {{0, 0}, {1, 0}, {0, 2}});
+    rate(m, 1, 3, 10);      // one rated pair; (1,2) and (2,3) carry no letter
+    m.relvaluelist[2] = 99; // left from an earlier, larger chart
+    m.relvaluelist[3] = -99;
+    m.calcdeptdistances();
+    EXPECT_EQ(m.rscore, 20);
+    EXPECT_EQ(m.lowerbound, 10); // nearest distance 1 with the one score
+    EXPECT_EQ(m.upperbound, 30); // farthest distance 3 with it
+    EXPECT_EQ(m.reldist, 0.5);
+
+    // No rated pair at all: both bounds 0, raised by 0.001.
+    m.nrelpairs = {};
+    m.relvalue[1][3] = m.relvalue[3][1] = 0;
+    m.reldistscore();
+    EXPECT_EQ(m.lowerbound, 0);
+    EXPECT_EQ(m.upperbound, 0.001);
+    EXPECT_EQ(m.reldist, 1);
+}
+
+TEST(RelDistScore, StoresOnlyWhenAskedAndOnlyInsideTheTable) {
+    Module1 m;
+    setcentroids(m, {{0, 0}, {3, 0}});
+    rate(m, 1, 2, 10);
+    m.curlayout = 2;
+    m.calcdeptdistances();
+    EXPECT_EQ(m.savedreldist[2], 0);
+    EXPECT_EQ(m.savedrscore[2], 0);
+
+    m.storescores = 1;
+    m.calcdeptdistances();
+    EXPECT_EQ(m.savedreldist[2], 1);
+    EXPECT_EQ(m.savedrscore[2], 30);
+
+    m.curlayout = 24; // past the storage: nothing is written anywhere
+    m.calcdeptdistances();
+    EXPECT_EQ(m.reldist, 1);
+}
+
+TEST(ComputeFlowDistanceScore, ProductMovementWithProductData) {
+    Module1 m;
+    setcentroids(m, {{0, 0}, {2, 0}, {2, 3}});
+    m.flowmatrix[1][2] = 10;
+    m.flowmatrix[1][3] = 4;
+    m.flowmatrix[2][3] = Cell::empty(); // reads as 0
+    m.prodflag = 1;
+    m.curlayout = 1;
+    m.adjscore = 17;
+    m.calcdeptdistances();
+    EXPECT_EQ(m.flowdist[1][2], 20);
+    EXPECT_EQ(m.flowdist[1][3], 20);
+    EXPECT_EQ(m.flowdist[2][3], 0);
+    EXPECT_EQ(m.maxflowdist, 20);
+    EXPECT_EQ(m.savedprodmove[1], Cell(40.0));
+    EXPECT_EQ(m.adjscore, 0);
+}
+
+TEST(ComputeFlowDistanceScore, WithoutProductDataTheEntryIsLeftWithoutANumber) {
+    Module1 m;
+    setcentroids(m, {{0, 0}, {2, 0}});
+    m.flowmatrix[1][2] = 10;
+    m.flowdist[1][2] = 3;
+    m.maxflowdist = 3;
+    m.savedprodmove[4] = 55;
+    m.prodflag = 0;
+    m.curlayout = 4;
+    m.adjscore = 17;
+    m.computeflowdistancescore();
+    EXPECT_TRUE(m.savedprodmove[4].isempty());
+    EXPECT_EQ(m.flowdist[1][2], 3);
+    EXPECT_EQ(m.maxflowdist, 3);
+    EXPECT_EQ(m.adjscore, 0);
+}
+
+} // namespace

@@ -1,0 +1,181 @@
+// The table of saved partitions with its ranks and deletion, and the review
+// of saved partitions from a starting number.
+
+#include "multistory/MSReviewSavedPartitionsfrm.h"
+#include "multistory/msprintpartitionfrm.h"
+#include "multistory/mstablesavedpartitionsfrm.h"
+#include "tests/multistory/partitionwindows.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class SavedPartitions : public PartitionWindows {
+  protected:
+    void SetUp() override {
+        PartitionWindows::SetUp();
+        m.maxadjscore = 50;
+        savestories({{1, 2}, {3, 4}}, 0.25, 40);
+        savestories({{1, 3}, {2, 4}}, Cell(""), 40);
+        savestories({{1}, {2}, {3, 4}}, 0.5, 25);
+    }
+
+    static std::vector<std::string> row(const mstablesavedpartitionsfrm& f, int r) {
+        std::vector<std::string> cells;
+        for (int c = 0; c < 5; ++c)
+            cells.push_back(f.partgrd.textat(r, c));
+        return cells;
+    }
+    using Row = std::vector<std::string>;
+};
+
+TEST_F(SavedPartitions, TableShowsFactorsAndScoresWithSharedRanks) {
+    driver.on<mstablesavedpartitionsfrm>(
+        "mstablesavedpartitionsfrm", [](mstablesavedpartitionsfrm& f) {
+            EXPECT_EQ(f.partgrd.rows(), 21);
+            EXPECT_EQ(f.partgrd.cols(), 5);
+            EXPECT_EQ(row(f, 0),
+                      (Row{"LAYOUT NO.", "STORIES/SITES", "ADF. DES.", "ADF. ACT.", "SCORE"}));
+            EXPECT_EQ(row(f, 1), (Row{"1", "2", "0.25", "0.20", "0.80-1"}));
+            EXPECT_EQ(row(f, 2), (Row{"2", "2", "", "0.40", "0.80-1"}));
+            EXPECT_EQ(row(f, 3), (Row{"3", "3", "0.50", "0.80", "0.50-3"}));
+            EXPECT_EQ(row(f, 4), (Row{"", "", "", "", ""}));
+            EXPECT_FALSE(f.deltxt.visible());
+            f.backbut.press();
+        });
+    mstablesavedpartitionsfrm table;
+    table.show_modal();
+}
+
+TEST_F(SavedPartitions, DeletingTheFirstMovesTheOthersUpAndRanksThemAgain) {
+    driver.on<mstablesavedpartitionsfrm>(
+        "mstablesavedpartitionsfrm", [](mstablesavedpartitionsfrm& f) {
+            f.delbut.press();
+            EXPECT_TRUE(f.deltxt.visible());
+            EXPECT_FALSE(f.backbut.visible());
+            for (const char* typed : {"0", "4", "abc", "1.5"}) {
+                f.deltxt.type(typed);
+                f.del2but.press();
+                EXPECT_EQ(f.deltxt.text(), "");
+                EXPECT_TRUE(f.del2but.visible());
+            }
+            f.deltxt.type("1");
+            f.del2but.press();
+            EXPECT_FALSE(f.del2but.visible());
+            EXPECT_TRUE(f.backbut.visible());
+            EXPECT_EQ(row(f, 1), (Row{"1", "2", "", "0.40", "0.80-1"}));
+            EXPECT_EQ(row(f, 2), (Row{"2", "3", "0.50", "0.80", "0.50-2"}));
+            EXPECT_EQ(row(f, 3), (Row{"", "", "", "", ""}));
+            f.backbut.press();
+        });
+    mstablesavedpartitionsfrm table;
+    table.show_modal();
+    EXPECT_EQ(driver.messages(), std::vector<std::string>(4, "Bad partition number"));
+    EXPECT_EQ(m.nsavedpart, Cell(2));
+    EXPECT_EQ(m.saveddesiredadf[1], Cell(""));
+    EXPECT_EQ(m.savedstorymembers[1][2][1], Cell(3));
+    EXPECT_EQ(m.savednstories[2], Cell(3));
+    EXPECT_EQ(m.savedstorymembers[3][2][2], Cell(4));
+    EXPECT_EQ(m.savedstoryofdept[4][2], Cell(3));
+    EXPECT_EQ(m.savedpartscore[2].num(), 25);
+}
+
+TEST_F(SavedPartitions, DeletingTheLastAndThenEveryPartitionEmptiesTheTable) {
+    driver.on<mstablesavedpartitionsfrm>("mstablesavedpartitionsfrm",
+                                         [](mstablesavedpartitionsfrm& f) {
+                                             for (const char* typed : {"3", "2", "1"}) {
+                                                 f.delbut.press();
+                                                 f.deltxt.type(typed);
+                                                 f.del2but.press();
+                                             }
+                                             for (int r = 1; r <= 3; ++r)
+                                                 EXPECT_EQ(row(f, r), (Row{"", "", "", "", ""}));
+                                             f.delbut.press();
+                                             EXPECT_TRUE(f.backbut.visible());
+                                             f.backbut.press();
+                                         });
+    mstablesavedpartitionsfrm table;
+    table.show_modal();
+    EXPECT_EQ(driver.messages(), std::vector<std::string>{"No partitions to delete"});
+    EXPECT_EQ(m.nsavedpart, Cell(0));
+}
+
+TEST_F(SavedPartitions, ReviewShowsEachPartitionFromTheStartToTheLast) {
+    std::vector<std::string> shown;
+    driver.on<MSReviewSavedPartitionsfrm>("MSReviewSavedPartitionsfrm",
+                                          [](MSReviewSavedPartitionsfrm& f) {
+                                              for (const char* typed : {"0", "4", "x"}) {
+                                                  f.nstptxt.type(typed);
+                                                  f.contbut.press();
+                                              }
+                                              f.nstptxt.type("2");
+                                              f.contbut.press();
+                                          });
+    for (int k = 0; k < 2; ++k) {
+        driver.on<msprintpartitionfrm>("msprintpartitionfrm", [&](msprintpartitionfrm& f) {
+            shown.push_back(f.partscorelbl.caption() + " | " + f.sdiflbl.caption());
+            // A save from the review is not reviewed in turn.
+            f.Savebut.press();
+        });
+    }
+    MSReviewSavedPartitionsfrm review;
+    review.show_modal();
+    EXPECT_EQ(shown, (std::vector<std::string>{"0.80 = (40 / 50) | ", "0.50 = (25 / 50) | 0.50"}));
+    const std::string saved =
+        "Partion saved to memory, original problem must still be saved under main menu.";
+    EXPECT_EQ(driver.messages(),
+              (std::vector<std::string>{"Bad starting point value", "Bad starting point value",
+                                        "Bad starting point value", saved, saved}));
+    EXPECT_EQ(m.nsavedpart, Cell(5));
+    EXPECT_EQ(m.nstories, 3);
+    EXPECT_EQ(members(3), (std::vector<int>{3, 4}));
+}
+
+TEST_F(SavedPartitions, ReviewStartWithAFractionBeginsAtItsWholePart) {
+    int shown = 0;
+    driver.on<MSReviewSavedPartitionsfrm>("MSReviewSavedPartitionsfrm",
+                                          [](MSReviewSavedPartitionsfrm& f) {
+                                              f.nstptxt.type("2.5");
+                                              f.contbut.press();
+                                          });
+    for (int k = 0; k < 2; ++k) {
+        driver.on<msprintpartitionfrm>("msprintpartitionfrm", [&](msprintpartitionfrm& f) {
+            ++shown;
+            f.contbut.press();
+        });
+    }
+    MSReviewSavedPartitionsfrm review;
+    review.show_modal();
+    EXPECT_EQ(shown, 2);
+    EXPECT_TRUE(driver.messages().empty());
+}
+
+TEST_F(SavedPartitions, ReviewKeepsAnEntryReadFromAFileWithinTheTables) {
+    m.savednstories[1] = 9;
+    m.savedstorycount[1][1] = 30;
+    m.savedstorymembers[1][2][1] = 25;
+    m.savedstoryofdept[1][1] = 8;
+    driver.on<MSReviewSavedPartitionsfrm>("MSReviewSavedPartitionsfrm",
+                                          [](MSReviewSavedPartitionsfrm& f) {
+                                              f.nstptxt.type("1");
+                                              f.contbut.press();
+                                          });
+    std::string firststory;
+    for (int k = 0; k < 3; ++k) {
+        driver.on<msprintpartitionfrm>("msprintpartitionfrm", [&, k](msprintpartitionfrm& f) {
+            if (k == 0) firststory = f.deptsonlbl[0].caption();
+            f.contbut.press();
+        });
+    }
+    MSReviewSavedPartitionsfrm review;
+    review.show_modal();
+    EXPECT_EQ(firststory.substr(0, 9), " 1  0  0 ");
+    m.loadsavedpartition(1);
+    EXPECT_EQ(m.nstories, maxstories);
+    EXPECT_EQ(m.storycount[1], maxdept);
+    EXPECT_EQ(m.storymembers[1][2], 0);
+    EXPECT_EQ(m.storyofdept[1], 0);
+}
+
+} // namespace

@@ -1,0 +1,87 @@
+// The material-handling load chart.
+#include "problem/editfrm.h"
+#include "problem/flowfrm.h"
+#include "problem/mainmenufrm.h"
+#include "tests/problem/definition.h"
+
+namespace {
+
+class Loads : public Definition {
+  protected:
+    void SetUp() override {
+        Definition::SetUp();
+        setproblem({"Press", "Weld", "Paint"}, {1, 1, 1});
+    }
+};
+
+TEST_F(Loads, LoadsShowRoundedAndZeroShowsEmpty) {
+    m.program = Program::storeymany;
+    m.flowmatrix[3][1] = 4; // the lower triangle is never written
+    driver.on<flowfrm>("flowfrm", [](flowfrm& f) {
+        EXPECT_EQ(f.caption(), "Flow Form");
+        EXPECT_EQ(f.titlelbl.caption(), "MATERIAL HANDLING LOAD CHART");
+        EXPECT_EQ(visibleboxes(f.chart), (std::vector<int>{0, 1, 17}));
+        EXPECT_EQ(f.chart.Label2.count(), 17);
+        f.chart.pair(1, 2).type("12.6");
+        f.chart.pair(1, 3).type("0");
+        f.chart.pair(2, 3).type("-4");
+        f.okbut.press();
+    });
+    driver.on<flowfrm>("flowfrm", [](flowfrm& f) {
+        EXPECT_EQ(f.chart.pair(1, 2).text(), "13");
+        EXPECT_EQ(f.chart.pair(1, 3).text(), "");
+        EXPECT_EQ(f.chart.pair(2, 3).text(), "-4");
+        f.Cancel.press();
+    });
+    for (int k = 0; k < 2; ++k) {
+        flowfrm f;
+        f.show_modal();
+    }
+    EXPECT_EQ(m.flowmatrix[1][2].num(), 12.6);
+    EXPECT_EQ(m.flowmatrix[3][1].num(), 4);
+    // storeymany stores the loads only.
+    EXPECT_EQ(m.chartsource, 0);
+}
+
+TEST_F(Loads, NewProblemOpensEmptyAndCancelStoresNothing) {
+    m.flowmatrix[1][2] = 30;
+    m.newchart = 1;
+    driver.on<flowfrm>("flowfrm", [](flowfrm& f) {
+        EXPECT_EQ(f.chart.pair(1, 2).text(), "");
+        f.chart.pair(1, 2).type("5");
+        f.Cancel.press();
+    });
+    flowfrm f;
+    f.show_modal();
+    EXPECT_EQ(m.flowmatrix[1][2].num(), 30);
+    EXPECT_EQ(m.newchart, 1);
+}
+
+// In storeyone Continue turns the material-handling chart on and says so on
+// the edit menu and the main menu below it.
+TEST_F(Loads, StoreyoneContinueSwitchesTheChartLabels) {
+    m.program = Program::storeyone;
+    m.problementered = 1;
+    m.prodflag = 0;
+    driver.on<mainmenufrm>("mainmenufrm", [&](mainmenufrm& menu) {
+        menu.Editbut.press();
+        EXPECT_EQ(menu.useprodflowlbl.caption(), "Using material handling relationship chart");
+        menu.quitbut.press();
+    });
+    driver.on<editfrm>("editfrm", [](editfrm& f) {
+        EXPECT_EQ(f.useprodflowlbl.caption(), "Using standard relationship chart");
+        f.prodbut.press();
+        EXPECT_EQ(f.useprodflowlbl.caption(), "Using material handling relationship chart");
+        f.backbut.press();
+    });
+    driver.on<flowfrm>("flowfrm", [](flowfrm& f) { f.okbut.press(); });
+    mainmenufrm menu;
+    menu.show_modal();
+    EXPECT_EQ(m.chartsource, 1);
+    EXPECT_EQ(m.prodflag, 1);
+    EXPECT_EQ(m.newchart, 0);
+    // Only the loads were stored; the letters are untouched.
+    EXPECT_EQ(m.relchart[1][2], Cell(""));
+}
+
+} // namespace

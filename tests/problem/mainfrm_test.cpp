@@ -1,0 +1,201 @@
+// The department window: the live count and statistics, Continue, Back.
+#include "problem/mainfrm.h"
+#include "problem/mainmenufrm.h"
+#include "tests/problem/definition.h"
+
+#include <cmath>
+
+namespace {
+
+class Departments : public Definition {
+  protected:
+    void SetUp() override {
+        Definition::SetUp();
+        m.program = Program::storeymany;
+        m.initproblem();
+        m.datasource = "k";
+    }
+    // Continue leads through the chart and score windows; with no main menu
+    // open the window opens one, which the test quits.
+    void expectroadafterContinue() {
+        confirmchartandscores();
+        driver.on<mainmenufrm>("mainmenufrm", [](mainmenufrm& f) { f.quitbut.press(); });
+    }
+};
+
+TEST_F(Departments, NamesInRowsOneTwoAndFiveGiveFiveDepartments) {
+    expectroadafterContinue();
+    driver.on<mainfrm>("mainfrm", [&](mainfrm& f) {
+        EXPECT_EQ(f.caption(), "MARQUETA");
+        EXPECT_EQ(f.datafilelbl.caption(), "New problem");
+        EXPECT_EQ(f.instlbl.caption(), "Enter or modify problem data.");
+        EXPECT_EQ(f.itxt[0].text(), "1");
+        EXPECT_EQ(f.itxt[17].text(), "18");
+        f.nmdpttxt[0].type("Press");
+        f.nmdpttxt[1].type("Weld");
+        f.nmdpttxt[4].type("Paint");
+        f.areatxt[0].type("100");
+        f.areatxt[1].type("200");
+        f.areatxt[4].type("300");
+        EXPECT_EQ(m.ndept, 5);
+        EXPECT_EQ(f.totaltxt.text(), "600");
+        EXPECT_EQ(f.avgtxt.text(), "120.0");
+        f.okbut.press();
+    });
+    mainfrm f;
+    f.show_modal();
+    EXPECT_EQ(m.ndept, 5);
+    EXPECT_EQ(m.deptname[3], "");
+    EXPECT_EQ(m.deptname[5], "Paint");
+    EXPECT_EQ(m.deptarea[4].num(), 0);
+    EXPECT_EQ(m.deptarea[5].num(), 300);
+    EXPECT_EQ(m.problementered.num(), 1);
+    EXPECT_EQ(driver.opened(), (std::vector<std::string>{"mainfrm", "relfrm", "svectfrm",
+                                                         "svect2frm", "mainmenufrm"}));
+}
+
+TEST_F(Departments, StatisticsFollowEveryKeystroke) {
+    driver.on<mainfrm>("mainfrm", [&](mainfrm& f) {
+        // No department named yet: the mean and deviation show 0.0.
+        f.areatxt[0].type("50");
+        EXPECT_EQ(m.ndept, 0);
+        EXPECT_EQ(f.avgtxt.text(), "0.0");
+        EXPECT_EQ(f.stdtxt.text(), "0.0");
+        for (int r = 0; r < 3; ++r)
+            f.nmdpttxt[r].type("D" + std::to_string(r + 1));
+        f.areatxt[0].type("100");
+        f.areatxt[1].type("200");
+        f.areatxt[2].type("300");
+        EXPECT_EQ(f.totaltxt.text(), "600");
+        EXPECT_EQ(f.avgtxt.text(), "200.0");
+        EXPECT_EQ(f.stdtxt.text(), "81.6");
+        // Equal fractional areas: a variance a hair below 0 shows as 0.
+        for (int r = 0; r < 3; ++r)
+            f.areatxt[r].type("0.1");
+        EXPECT_EQ(f.stdtxt.text(), "0.0");
+        EXPECT_EQ(m.stdarea, 0);
+        // Clearing the last name lowers the count at the next area keystroke.
+        f.nmdpttxt[2].type("");
+        EXPECT_EQ(m.ndept, 3);
+        f.areatxt[0].type("7");
+        EXPECT_EQ(m.ndept, 2);
+        f.backbut.press();
+    });
+    mainfrm f;
+    f.show_modal();
+}
+
+TEST_F(Departments, BackKeepsTypedAreasButNotNames) {
+    setproblem({"Press", "Weld"}, {10, 20});
+    driver.on<mainfrm>("mainfrm", [&](mainfrm& f) {
+        EXPECT_EQ(f.nmdpttxt[1].text(), "Weld");
+        EXPECT_EQ(f.areatxt[1].text(), "20");
+        EXPECT_EQ(f.totaltxt.text(), "30");
+        f.nmdpttxt[0].type("Stamp");
+        f.nmdpttxt[2].type("Ship");
+        f.areatxt[1].type("50");
+        f.backbut.press();
+    });
+    mainfrm f;
+    f.show_modal();
+    EXPECT_EQ(m.deptname[1], "Press");
+    EXPECT_EQ(m.deptname[3], "");
+    EXPECT_EQ(m.ndept, 3);
+    EXPECT_EQ(m.deptarea[2].num(), 50);
+    EXPECT_EQ(m.totalarea, 60);
+}
+
+TEST_F(Departments, ContinueWithoutFirstNameIsRefused) {
+    driver.on<mainfrm>("mainfrm", [&](mainfrm& f) {
+        f.nmdpttxt[1].type("Weld");
+        f.okbut.press();
+        EXPECT_TRUE(f.isopen());
+        f.backbut.press();
+    });
+    mainfrm f;
+    f.show_modal();
+    EXPECT_EQ(driver.messages(), std::vector<std::string>{"No departments specified!"});
+    EXPECT_EQ(m.deptname[2], "");
+}
+
+TEST_F(Departments, NamesAreTakenAsTypedAndAtMostEighteenRowsRead) {
+    expectroadafterContinue();
+    driver.on<mainfrm>("mainfrm", [&](mainfrm& f) {
+        for (int r = 0; r < 18; ++r)
+            f.nmdpttxt[r].type(" d\"" + std::to_string(r + 1) + " ");
+        f.areatxt[17].type("5");
+        f.okbut.press();
+    });
+    mainfrm f;
+    f.show_modal();
+    EXPECT_EQ(m.ndept, 18);
+    EXPECT_EQ(m.deptname[18], " d\"18 ");
+    EXPECT_EQ(m.totalarea, 5);
+}
+
+// Continue sizes the building from the ratio 1.35: storeymany every time,
+// storeyone only while it has no building yet.
+TEST_F(Departments, BuildingSizeOnContinueDiffersBetweenThePrograms) {
+    for (Program program : {Program::storeymany, Program::storeyone}) {
+        for (double width : {0.0, 10.0}) {
+            m.program = program;
+            setproblem({"Press", "Weld"}, {300, 375});
+            m.datasource = "d";
+            m.layoutwidth = width;
+            m.layoutlength = 2 * width;
+            expectroadafterContinue();
+            driver.on<mainfrm>("mainfrm", [](mainfrm& f) { f.okbut.press(); });
+            mainfrm f;
+            f.show_modal();
+            if (program == Program::storeymany || width == 0) {
+                EXPECT_DOUBLE_EQ(m.layoutwidth.num(), std::sqrt(675 / 1.35));
+                EXPECT_DOUBLE_EQ(m.layoutlength.num(), std::sqrt(675 / 1.35) * 1.35);
+            } else {
+                EXPECT_EQ(m.layoutwidth.num(), 10);
+                EXPECT_EQ(m.layoutlength.num(), 20);
+            }
+        }
+    }
+}
+
+TEST_F(Departments, NegativeTotalAreaGivesNoBuilding) {
+    expectroadafterContinue();
+    driver.on<mainfrm>("mainfrm", [](mainfrm& f) {
+        f.nmdpttxt[0].type("Press");
+        f.areatxt[0].type("-40");
+        f.okbut.press();
+    });
+    mainfrm f;
+    f.show_modal();
+    EXPECT_EQ(m.deptarea[1].num(), -40);
+    EXPECT_EQ(m.layoutwidth.num(), 0);
+    EXPECT_EQ(m.layoutlength.num(), 0);
+}
+
+TEST_F(Departments, LoadedProblemFillsTheRowsAndUpdatesSavedZoneAreas) {
+    setproblem({"Press", "Weld", "Ship"}, {100, 200, 300.5});
+    m.datasource = "d";
+    m.problemfile = "/work/SHOP";
+    m.nsavedlayouts = 2;
+    m.savedzoneleft[1][2] = 1;
+    m.savedzoneright[1][2] = 3;
+    m.savedzoneleft[2][1] = 0;
+    m.savedzoneright[2][1] = 99; // no such department: counts as area 0
+    expectroadafterContinue();
+    driver.on<mainfrm>("mainfrm", [&](mainfrm& f) {
+        EXPECT_EQ(f.datafilelbl.caption(), "/work/SHOP");
+        EXPECT_EQ(f.areatxt[2].text(), "300.5");
+        EXPECT_EQ(f.totaltxt.text(), "600.5");
+        EXPECT_EQ(f.avgtxt.text(), "200.2");
+        EXPECT_EQ(f.nmdpttxt[3].text(), "");
+        EXPECT_EQ(m.ndept, 3);
+        f.areatxt[0].type("150");
+        f.okbut.press();
+    });
+    mainfrm f;
+    f.show_modal();
+    EXPECT_EQ(m.savedzonearea[1][2].num(), 450.5);
+    EXPECT_EQ(m.savedzonearea[2][1].num(), 0);
+}
+
+} // namespace

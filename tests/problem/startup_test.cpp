@@ -1,0 +1,257 @@
+// The start-up road, the main menu's gate, the input source and the file window.
+#include "forms/filelists.h"
+#include "problem/creditsfrm.h"
+#include "problem/filefrm.h"
+#include "problem/introfrm.h"
+#include "problem/mainmenufrm.h"
+#include "problem/sourcefrm.h"
+#include "tests/support/scripted.h"
+#include "tests/support/tempdir.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string readfile(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class Startup : public ScriptedTest {
+protected:
+    // Credits and introduction lead to the main menu, whose script runs next.
+    void throughcredits(std::function<void(mainmenufrm&)> menu) {
+        driver.on<creditsfrm>("creditsfrm", [](creditsfrm& f) { f.okbut.press(); });
+        driver.on<introfrm>("introfrm", [](introfrm& f) { f.okbut.press(); });
+        driver.on<mainmenufrm>("mainmenufrm", std::move(menu));
+        creditsfrm credits;
+        credits.show_modal();
+    }
+    // The captions of the menu's visible buttons from top to bottom.
+    static std::vector<std::string> buttonorder(mainmenufrm& f) {
+        std::vector<forms::CommandButton*> b = {&f.newprobbut, &f.Editbut, &f.singlebut, &f.Savebut,
+                                                &f.quitbut};
+        std::sort(b.begin(), b.end(), [](auto* x, auto* y) { return x->y() < y->y(); });
+        std::vector<std::string> captions;
+        for (auto* x : b) captions.push_back(x->caption());
+        return captions;
+    }
+};
+
+TEST_F(Startup, StoreyoneReachesTheMenuAndGatesEditBranchAndSave) {
+    m.program = Program::storeyone;
+    std::string credits;
+    driver.on<creditsfrm>("creditsfrm", [&](creditsfrm& f) {
+        EXPECT_EQ(f.caption(), "MARQUETA");
+        credits = f.creditlbl.caption();
+        f.okbut.press();
+    });
+    driver.on<introfrm>("introfrm", [](introfrm& f) {
+        EXPECT_EQ(f.caption(), "Introduction");
+        EXPECT_EQ(
+            f.desclbl.caption().rfind("The facility layout problem has long been studied by "
+                                      "Industrial Engineers. The basic problem is as follows: ",
+                                      0),
+            0u);
+        f.okbut.press();
+    });
+    driver.on<mainmenufrm>("mainmenufrm", [&](mainmenufrm& f) {
+        EXPECT_EQ(f.caption(), "Main Menu");
+        EXPECT_EQ(f.Label1.caption(), "MAIN MENU");
+        EXPECT_EQ(f.Label2.caption(), "MARQUETA (Single Story) For Windows");
+        EXPECT_EQ(f.useprodflowlbl.caption(), "Using standard relationship chart");
+        EXPECT_EQ(buttonorder(f), (std::vector<std::string>{"New Problem", "Single Story Menu",
+                                                            "Edit Current Problem",
+                                                            "Save Current Problem ", "Quit"}));
+        EXPECT_FALSE(f.Command1.visible());
+        EXPECT_EQ(f.Command1.geometry(), f.Savebut.geometry());
+        f.Editbut.press();
+        f.singlebut.press();
+        f.Savebut.press();
+        f.quitbut.press();
+    });
+    creditsfrm start;
+    start.show_modal();
+    EXPECT_EQ(credits.rfind("MARQUETA (Single Story) for Windows  1.6\r\r16 APR 07\r\r", 0), 0u);
+    EXPECT_EQ(driver.messages(), std::vector<std::string>(3, "Problem must be entered first!"));
+    EXPECT_EQ(driver.opened(), (std::vector<std::string>{"creditsfrm", "introfrm", "mainmenufrm"}));
+    // The credits window's Ok put a new problem in place.
+    EXPECT_EQ(m.relcode[1].str(), "A");
+    EXPECT_EQ(m.relweight[6].num(), -10);
+    EXPECT_EQ(m.newchart, 1);
+    EXPECT_TRUE(m.problementered.isempty());
+}
+
+TEST_F(Startup, StoreymanyHasItsOwnCaptionsAndOrder) {
+    m.program = Program::storeymany;
+    std::string credits;
+    driver.on<creditsfrm>("creditsfrm", [&](creditsfrm& f) {
+        credits = f.creditlbl.caption();
+        f.okbut.press();
+    });
+    driver.on<introfrm>("introfrm", [](introfrm& f) { f.okbut.press(); });
+    driver.on<mainmenufrm>("mainmenufrm", [&](mainmenufrm& f) {
+        EXPECT_EQ(f.Label2.caption(), "MARQUETA (Multi-Story) For Windows");
+        EXPECT_EQ(buttonorder(f),
+                  (std::vector<std::string>{"1. New Problem", "2. Edit Current Problem",
+                                            "3. Multi-Story Menu", "4. Save Problem ", "Quit"}));
+        f.singlebut.press();
+        f.quitbut.press();
+    });
+    creditsfrm start;
+    start.show_modal();
+    EXPECT_EQ(credits.rfind("MARQUETA (Multi-Story) for Windows  1.6\r\r17 MAY 2007\r\r", 0), 0u);
+    EXPECT_EQ(driver.messages(), std::vector<std::string>{"Problem must be entered first!"});
+}
+
+TEST_F(Startup, StoreymanyNewProblemReopensTheMenu) {
+    m.program = Program::storeymany;
+    m.problementered = 1;
+    m.problemfile = "/plans/OLD";
+    driver.on<mainmenufrm>("mainmenufrm", [](mainmenufrm& f) { f.newprobbut.press(); });
+    driver.on<sourcefrm>("sourcefrm", [](sourcefrm& f) {
+        EXPECT_EQ(f.Label1.caption(), "How would you like to enter data?");
+        EXPECT_EQ(module1().datasource, " ");
+        f.backbut.press();
+    });
+    driver.on<mainmenufrm>("mainmenufrm", [](mainmenufrm& f) {
+        EXPECT_EQ(f.Label3.caption(), "/plans/OLD");
+        f.quitbut.press();
+    });
+    mainmenufrm menu;
+    menu.show_modal();
+    EXPECT_EQ(driver.opened(),
+              (std::vector<std::string>{"mainmenufrm", "sourcefrm", "mainmenufrm"}));
+    EXPECT_EQ(m.ndept, 0);
+    EXPECT_EQ(m.problementered.num(), 1);
+}
+
+TEST_F(Startup, MenuLoadComputesTheBuildingOnlyWithARatio) {
+    m.totalarea = 600;
+    m.layoutwidth = 7;
+    driver.on<mainmenufrm>("mainmenufrm", [](mainmenufrm& f) { f.quitbut.press(); });
+    {
+        mainmenufrm menu;
+        menu.show_modal();
+    }
+    EXPECT_EQ(m.layoutwidth.num(), 7); // an empty ratio leaves the building alone
+    m.lwratio = 1.5;
+    driver.on<mainmenufrm>("mainmenufrm", [](mainmenufrm& f) { f.quitbut.press(); });
+    mainmenufrm menu;
+    menu.show_modal();
+    EXPECT_DOUBLE_EQ(m.layoutwidth.num(), 20);
+    EXPECT_DOUBLE_EQ(m.layoutlength.num(), 30);
+}
+
+class FileWindow : public ScriptedTest {
+protected:
+    TempDir dir;
+};
+
+TEST_F(FileWindow, SaveWritesUnderTheChosenNameAndCancelWritesNothing) {
+    m.program = Program::storeyone;
+    m.initproblem();
+    m.problementered = 1;
+    const std::string folder = dir.path().string();
+    driver.on<mainmenufrm>("mainmenufrm", [&](mainmenufrm& f) {
+        f.Savebut.press();
+        f.Savebut.press();
+        f.quitbut.press();
+    });
+    driver.on<filefrm>("filefrm", [&](filefrm& f) {
+        EXPECT_EQ(f.caption(), "File ");
+        f.Dir1.setpath(folder);
+        f.Text1.type("SHOP");
+        f.okbut.press();
+    });
+    driver.on<filefrm>("filefrm", [&](filefrm& f) {
+        // storeyone remembers the name and folder of the last save.
+        EXPECT_EQ(f.Text1.text(), "SHOP");
+        EXPECT_EQ(f.Dir1.path(), folder);
+        f.cancelbut.press();
+    });
+    mainmenufrm menu;
+    menu.show_modal();
+    EXPECT_EQ(m.problemfile, folder + "/SHOP");
+    EXPECT_TRUE(std::filesystem::exists(dir.path() / "SHOP"));
+    EXPECT_EQ(readfile(dir.path() / "SHOP").substr(0, 5), "0,1\r\n");
+    EXPECT_TRUE(driver.messages().empty());
+}
+
+TEST_F(FileWindow, CancelKeepsTheNameEvenAfterAClickOnAFile) {
+    std::ofstream(dir.path() / "PLANT") << "x";
+    m.problemfile = "/before";
+    m.filemode = 1;
+    driver.on<filefrm>("filefrm", [&](filefrm& f) {
+        f.Dir1.setpath(dir.path().string());
+        f.File1.clickfile("PLANT");
+        EXPECT_EQ(f.Text1.text(), "PLANT");
+        f.cancelbut.press();
+    });
+    filefrm file;
+    file.show_modal();
+    EXPECT_FALSE(file.chosen());
+    EXPECT_EQ(m.problemfile, "/before");
+}
+
+TEST_F(FileWindow, EmptyNameIsRefused) {
+    driver.on<filefrm>("filefrm", [](filefrm& f) {
+        f.Text1.setText("");
+        f.okbut.press();
+        EXPECT_TRUE(f.isopen());
+        f.cancelbut.press();
+    });
+    filefrm file;
+    file.show_modal();
+    EXPECT_EQ(driver.messages(), std::vector<std::string>{"Invalid File Name"});
+}
+
+TEST_F(FileWindow, DoubleClickChoosesAndStoreymanyForgetsTheName) {
+    m.program = Program::storeymany;
+    m.savename = "OLD";
+    m.filemode = 1;
+    std::ofstream(dir.path() / "PLANT") << "x";
+    driver.on<filefrm>("filefrm", [&](filefrm& f) {
+        EXPECT_EQ(f.Text1.text(), "");
+        f.Dir1.setpath(dir.path().string());
+        f.File1.dblclickfile("PLANT");
+    });
+    filefrm file;
+    file.show_modal();
+    EXPECT_TRUE(file.chosen());
+    EXPECT_EQ(m.problemfile, dir.path().string() + "/PLANT");
+}
+
+TEST_F(FileWindow, RootFolderGetsNoDoubledSeparatorAndAFailedReadOpensNothing) {
+    m.initproblem();
+    m.ndept = 2;
+    driver.on<sourcefrm>("sourcefrm", [](sourcefrm& f) { f.diskbut.press(); });
+    driver.on<filefrm>("filefrm", [](filefrm& f) {
+        f.Dir1.setpath("/");
+        f.Text1.type("NO-SUCH-MARQUETA-FILE");
+        f.okbut.press();
+    });
+    sourcefrm source;
+    source.show_modal();
+    EXPECT_EQ(m.problemfile, "/NO-SUCH-MARQUETA-FILE");
+    EXPECT_EQ(m.datasource, "d");
+    EXPECT_EQ(m.ndept, 2); // the problem is untouched
+    ASSERT_EQ(driver.messages().size(), 1u);
+    EXPECT_EQ(driver.opened(), (std::vector<std::string>{"sourcefrm", "filefrm"}));
+}
+
+TEST_F(FileWindow, CancelOnTheLoadRoadLeavesNoFileName) {
+    driver.on<sourcefrm>("sourcefrm", [](sourcefrm& f) { f.diskbut.press(); });
+    driver.on<filefrm>("filefrm", [](filefrm& f) { f.cancelbut.press(); });
+    sourcefrm source;
+    source.show_modal();
+    EXPECT_EQ(m.problemfile, "");
+    EXPECT_EQ(m.newchart, 0);
+    EXPECT_EQ(m.filemode, 2);
+}
+
+} // namespace
