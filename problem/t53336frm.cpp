@@ -5,6 +5,7 @@
 #include "singlestory/layoutanalysis4frm.h"
 
 #include <algorithm>
+#include <string>
 
 namespace {
 

@@ -95,7 +95,8 @@ TEST_F(SavedTable, RanksAgreeWithThePlaceInTheSortedScores) {
             return int(std::find(sorted.begin(), sorted.end(), score(q)) - sorted.begin());
         };
         for (int q = 1; q <= n; ++q) {
-            EXPECT_EQ(m.adjrank[q], place([&](int r) { return m.savedadjscore[r].num(); }, true, q));
+            EXPECT_EQ(m.adjrank[q],
+                      place([&](int r) { return m.savedadjscore[r].num(); }, true, q));
             EXPECT_EQ(m.reldistrank[q], place([&](int r) { return m.savedreldist[r]; }, true, q));
             EXPECT_EQ(m.rscorerank[q], place([&](int r) { return m.savedrscore[r]; }, false, q));
             EXPECT_EQ(m.prodmoverank[q],

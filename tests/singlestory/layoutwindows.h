@@ -13,8 +13,12 @@ class LayoutWindows : public ScriptedTest {
     void SetUp() override {
         ScriptedTest::SetUp();
         setlayoutproblem(m,
-                         {{"RECEIVING", 100}, {"STORES", 50}, {"PRESS", 80}, {"WELD", 120},
-                          {"PAINT", 60}, {"SHIPPING", 90}},
+                         {{"RECEIVING", 100},
+                          {"STORES", 50},
+                          {"PRESS", 80},
+                          {"WELD", 120},
+                          {"PAINT", 60},
+                          {"SHIPPING", 90}},
                          {{1, 2, "A"}, {3, 4, "A"}, {5, 6, "E"}, {1, 6, "X"}, {2, 5, "I"}});
         for (int z = 1; z <= 9; ++z)
             m.zoneletter[z] = m.zonelabel[z] = std::string(1, char('A' + z - 1));

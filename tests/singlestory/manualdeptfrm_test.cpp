@@ -81,8 +81,8 @@ TEST_F(ManualPlacement, DrawsHeadingAndLegendInPixelsThenTheGridInTheScale) {
     EXPECT_EQ(ops[at].y2, 200);
     for (std::size_t i = 0; i < at; ++i)
         EXPECT_NE(ops[i].kind, Kind::line);
-    const double ends[][2] = {{550, 5},  {550, 155}, {100, 155}, {100, 5},   {250, 5},
-                              {250, 155}, {400, 155}, {400, 5},   {550, 5},   {550, 55},
+    const double ends[][2] = {{550, 5},   {550, 155}, {100, 155}, {100, 5}, {250, 5},
+                              {250, 155}, {400, 155}, {400, 5},   {550, 5}, {550, 55},
                               {100, 55},  {100, 105}, {550, 105}};
     std::vector<forms::DrawOp> lines;
     for (const auto& op : ops)

@@ -1,0 +1,185 @@
+// The table of saved layouts: rescoring on opening, the cell texts and ranks,
+// the empty product column, and deletion with its two-decimal rows.
+
+#include "model/numtext.h"
+#include "singlestory/deletesavedlayoutfrm.h"
+#include "singlestory/tablesavedlayoutsfrm.h"
+#include "tests/singlestory/layoutwindows.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+// Position codes of departments 1..6. The first places every rated pair but
+// the X pair side by side (the largest score); the others part the A pairs.
+const int best[] = {0, 101, 102, 701, 702, 201, 202};
+const int parted[] = {0, 101, 301, 701, 901, 202, 102};
+const int scattered[] = {0, 901, 101, 201, 801, 502, 401};
+
+class LayoutTable : public LayoutWindows {
+  protected:
+    void SetUp() override {
+        LayoutWindows::SetUp();
+        m.prodflag = 1;
+        m.flowmatrix[1][2] = 40;
+        m.flowmatrix[3][4] = 25;
+        m.flowmatrix[1][6] = 5;
+    }
+    void save(int q, const int* codes) {
+        m.zoneleft = m.zoneright = {};
+        m.zonearea = {};
+        m.deptpos = {};
+        for (int d = 1; d <= 6; ++d)
+            placedept(m, d, codes[d] / 100, codes[d] % 100);
+        savecurrent(m, q, 0);
+        m.nsavedlayouts = q;
+    }
+    // Opens the table; the script runs before Continue, the cells are kept.
+    void open(std::function<void(tablesavedlayoutsfrm&)> script = [](tablesavedlayoutsfrm&) {}) {
+        driver.on<tablesavedlayoutsfrm>("tablesavedlayoutsfrm",
+                                        [&, script](tablesavedlayoutsfrm& f) {
+                                            script(f);
+                                            cells.assign(21, Strings(4));
+                                            for (int r = 0; r <= 20; ++r)
+                                                for (int c = 0; c < 4; ++c)
+                                                    cells[r][c] = f.layoutgrd.textat(r, c);
+                                            f.backbut.press();
+                                        });
+        m.batchmode = 1;
+        tablesavedlayoutsfrm f;
+        f.show_modal();
+    }
+    // Deletes list item i (-1: none) in the delete window over the table.
+    void deleteitem(tablesavedlayoutsfrm& f, int i) {
+        driver.on<deletesavedlayoutfrm>("deletesavedlayoutfrm", [i](deletesavedlayoutfrm& d) {
+            if (i >= 0) d.layoutlst.clickitem(i);
+            d.Delete.press();
+            if (d.isopen()) d.cancelbut.press();
+        });
+        f.deletebut.press();
+    }
+    static std::string ranked(double score, const char* format, const std::string& rank) {
+        return numtext::format(score, format) + " - " + rank;
+    }
+    std::vector<Strings> cells;
+};
+
+TEST_F(LayoutTable, RescoresAndRanksWithEqualScoresSharingARank) {
+    save(1, best);
+    save(2, best);
+    save(3, parted);
+    m.savedadjscore[1] = 0.1; // stale scores are recomputed
+    open([](tablesavedlayoutsfrm& f) {
+        EXPECT_EQ(f.caption(), "Layout Table");
+        EXPECT_EQ(f.layoutgrd.rows(), 21);
+        EXPECT_EQ(f.layoutgrd.cols(), 4);
+        EXPECT_EQ(f.layoutgrd.columnWidth(2), forms::px(2200));
+        EXPECT_EQ(f.layoutgrd.y(), forms::px(360));
+    });
+    EXPECT_EQ(cells[0],
+              (Strings{"LAYOUT", "  ADJ. SCORE", "      REL-DIST SCORES", "PROD. MOVE."}));
+    EXPECT_EQ(cells[1][0], "1");
+    EXPECT_EQ(cells[1][1], "1.00 -  1");
+    EXPECT_EQ(cells[2][1], "1.00 -  1");
+    EXPECT_EQ(cells[3][1], ranked(m.savedadjscore[3], "0.00", " 3"));
+    EXPECT_LT(m.savedadjscore[3].num(), 1);
+    EXPECT_EQ(cells[1], (Strings{"1", cells[2][1], cells[2][2], cells[2][3]}));
+
+    // Columns 2 and 3 from the recomputed scores; R and movement as whole
+    // numbers. The parted layout's R is above or below the pair's, never equal.
+    const bool partedlower = m.savedrscore[3] < m.savedrscore[1];
+    ASSERT_NE(m.savedrscore[3], m.savedrscore[1]);
+    const std::string rrank[] = {"", partedlower ? " 2" : " 1", partedlower ? " 2" : " 1",
+                                 partedlower ? " 1" : " 3"};
+    for (int q = 1; q <= 3; ++q) {
+        EXPECT_TRUE(cells[q][2].ends_with("     " + ranked(m.savedrscore[q], "0", rrank[q]))) << q;
+        EXPECT_TRUE(cells[q][2].starts_with(numtext::format(m.savedreldist[q], "0.00") + " - "));
+        EXPECT_TRUE(cells[q][3].starts_with(numtext::format(m.savedprodmove[q], "0") + " - "));
+    }
+    EXPECT_EQ(cells[4], Strings(4));
+    EXPECT_EQ(m.curlayout, 4);
+    EXPECT_EQ(m.storescores, 1);
+}
+
+TEST_F(LayoutTable, WithoutProductDataTheMovementColumnStaysEmpty) {
+    m.prodflag = 0;
+    save(1, best);
+    save(2, parted);
+    m.savedprodmove[1] = 75;
+    open();
+    EXPECT_EQ(cells[1][3], "");
+    EXPECT_EQ(cells[2][3], "");
+    EXPECT_EQ(m.savedprodmove[1].num(), 0);
+    EXPECT_TRUE(m.savedprodmove[2].isnumber());
+}
+
+TEST_F(LayoutTable, StoreymanyPlacesTheGridHigher) {
+    m.program = Program::storeymany;
+    open([](tablesavedlayoutsfrm& f) {
+        EXPECT_EQ(f.layoutgrd.y(), forms::px(240));
+        EXPECT_EQ(f.layoutgrd.height(), forms::px(4452));
+        f.prntbut.press();
+    });
+    EXPECT_EQ(cells[1], Strings(4)); // nothing saved: headings only
+    EXPECT_EQ(m.curlayout, 1);
+    ASSERT_EQ(driver.prints().size(), 1u);
+    EXPECT_EQ(driver.prints()[0].kind, forms::PrintJob::Kind::image);
+}
+
+TEST_F(LayoutTable, DeletingLayoutTwoOfFourMovesTheLaterOnesDown) {
+    save(1, best);
+    save(2, best);
+    save(3, parted);
+    save(4, scattered);
+    open([this](tablesavedlayoutsfrm& f) {
+        const double adj3 = m.savedadjscore[3], r4 = m.savedrscore[4];
+        deleteitem(f, 1);
+        EXPECT_TRUE(f.isopen());
+        EXPECT_EQ(m.nsavedlayouts.whole(), 3);
+        EXPECT_EQ(m.savedadjscore[2].num(), adj3);
+        EXPECT_EQ(m.savedrscore[3], r4);
+        for (int d = 1; d <= 6; ++d) {
+            EXPECT_EQ(m.saveddeptpos[d][2].whole(), parted[d]);
+            EXPECT_EQ(m.saveddeptpos[d][3].whole(), scattered[d]);
+        }
+    });
+    EXPECT_EQ(driver.opened(), (Strings{"tablesavedlayoutsfrm", "deletesavedlayoutfrm"}));
+    EXPECT_EQ(cells[1][1], "1.00 -  1"); // alone at the top now
+    EXPECT_EQ(cells[3][0], "3");
+    EXPECT_EQ(cells[4], Strings(4));
+    // After a deletion R and the movement show two decimals.
+    for (int q = 1; q <= 3; ++q) {
+        EXPECT_TRUE(cells[q][2].find("     " + numtext::format(m.savedrscore[q], "0.00") + " - ") !=
+                    std::string::npos)
+            << cells[q][2];
+        EXPECT_TRUE(cells[q][3].starts_with(numtext::format(m.savedprodmove[q], "0.00") + " - "))
+            << cells[q][3];
+    }
+}
+
+TEST_F(LayoutTable, DeletingNeedsASelectionAndTheLastLeavesRowOneBlank) {
+    save(1, parted);
+    open([this](tablesavedlayoutsfrm& f) {
+        driver.on<deletesavedlayoutfrm>("deletesavedlayoutfrm", [](deletesavedlayoutfrm& d) {
+            EXPECT_EQ(d.caption(), "Delete Saved Layout");
+            EXPECT_EQ(d.Label1.caption(), "Select layout to delete");
+            ASSERT_EQ(d.layoutlst.listcount(), 1);
+            EXPECT_EQ(d.layoutlst.list(0), " 1");
+            d.Delete.press();
+            EXPECT_TRUE(d.isopen());
+            d.cancelbut.press();
+        });
+        f.deletebut.press();
+        EXPECT_EQ(m.nsavedlayouts.whole(), 1);
+        deleteitem(f, 0);
+    });
+    EXPECT_EQ(driver.messages(), Strings{"No layout specified"});
+    EXPECT_EQ(m.nsavedlayouts.whole(), 0);
+    EXPECT_EQ(cells[1], Strings(4));
+}
+
+} // namespace
