@@ -39,6 +39,11 @@ class Surface {
     // Prints text at the current point; the point moves to the start of the next
     // text line.
     void print(std::string_view text);
+    // Sets a point and prints from it, the way every text is placed.
+    void printat(double x, double y, std::string_view text) {
+        pset(x, y);
+        print(text);
+    }
     void cls();
 
     double currentx() const { return cx_; }

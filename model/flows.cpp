@@ -19,6 +19,16 @@ int wholein(const Cell& c, int lo, int hi) {
 
 } // namespace
 
+double Module1::flowdivisor(double largest) {
+    double scale = 10;
+    if (largest > 1000) scale = 100;
+    if (largest > 10000) scale = 1000;
+    if (largest > 100000) scale = 10000;
+    if (largest > 1000000) scale = 100000;
+    if (largest > 10000000) scale = 1000000;
+    return scale;
+}
+
 void Module1::buildflowmatrix() {
     const int n = std::clamp(ndept, 0, maxdept);
     maxflow = 0;

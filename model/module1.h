@@ -190,6 +190,9 @@ struct Module1 {
     void backuprelchart();
     // Brings back the typed chart, shows the chart and score windows, rebuilds the pair lists.
     void restorerelchart();
+    // The display divisor of a chart of flows: a power of ten from 10 to 1000000
+    // chosen from the largest value shown (1000 and less: 10; 1001 to 10000: 100; ...).
+    static double flowdivisor(double largest);
 
     // ---- current layout, evaluation and adjacency ---------------------------
     Table<int, 10> zoneleft{}, zoneright{};

@@ -3,7 +3,6 @@
 #include "model/module1.h"
 #include "model/numtext.h"
 #include "problem/t53336frm.h"
-#include "singlestory/layoutanalysis4frm.h"
 
 #include <algorithm>
 #include <cmath>
@@ -46,7 +45,7 @@ void addmatrixfrm::Form_Load() {
         for (int j = i + 1; j <= n; ++j)
             largest = std::max(largest, double(m.addflowmatrix[std::size_t(i)][std::size_t(j)]));
     m.evallayout();
-    m.flowscale = std::min(layoutanalysis4frm::divisor(largest), largestdivisor);
+    m.flowscale = std::min(Module1::flowdivisor(largest), largestdivisor);
     t53336frm::drawmatrix(layoutbox, m.addflowmatrix);
 }
 

@@ -2,19 +2,9 @@
 
 #include "model/numtext.h"
 #include "problem/addmatrixfrm.h"
-#include "singlestory/layoutanalysis4frm.h"
 
 #include <algorithm>
 #include <string>
-
-namespace {
-
-void printat(forms::Surface& s, double x, double y, const std::string& text) {
-    s.pset(x, y);
-    s.print(text);
-}
-
-} // namespace
 
 t53336frm::t53336frm() : Form("t53336frm", "Display Layout") {
     setClientSize(11808, 8460);
@@ -30,7 +20,7 @@ t53336frm::t53336frm() : Form("t53336frm", "Display Layout") {
 void t53336frm::Form_Load() {
     Module1& m = module1();
     m.evallayout();
-    m.flowscale = layoutanalysis4frm::divisor(m.maxflow);
+    m.flowscale = Module1::flowdivisor(m.maxflow);
     drawmatrix(layoutbox, m.flowmatrix);
 }
 
@@ -42,9 +32,9 @@ void t53336frm::drawmatrix(forms::Surface& s, const Table2<Cell, 19, 19>& matrix
 
     // Heads of two digits start 4 to the left so that they end over the column.
     for (int j = 1; j <= n; ++j)
-        printat(s, j < 10 ? 30 + 24 * (j - 1) : 26 + 24 * (j - 1), 1, numtext::printed(j));
+        s.printat(j < 10 ? 30 + 24 * (j - 1) : 26 + 24 * (j - 1), 1, numtext::printed(j));
     for (int i = 1; i <= n; ++i)
-        printat(s, 1, 8 * i + 1, numtext::printed(i));
+        s.printat(1, 8 * i + 1, numtext::printed(i));
 
     // The upper triangle with the diagonal. A value of 0 is written as blanks
     // of the cell's width, a negative one not at all.
@@ -77,10 +67,10 @@ void t53336frm::drawmatrix(forms::Surface& s, const Table2<Cell, 19, 19>& matrix
     // Departments six to a row under the chart.
     for (int i = 1; i <= n; ++i) {
         const int r = 1 + (i - 1) / 6;
-        printat(s, 1 + 96 * ((i - 1) - 6 * (r - 1)), 152 + 8 * r,
+        s.printat(1 + 96 * ((i - 1) - 6 * (r - 1)), 152 + 8 * r,
                 numtext::printed(i) + " " + m.deptname[std::size_t(i)]);
     }
-    printat(s, 8, 190, "UNIT LOADS / " + numtext::format(m.flowscale, "0.00"));
+    s.printat(8, 190, "UNIT LOADS / " + numtext::format(m.flowscale, "0.00"));
 }
 
 void t53336frm::addmatrixbut_Click() {

@@ -6,7 +6,7 @@
 #include "singlestory/tablesavedlayoutsfrm.h"
 
 automsearchfrm::automsearchfrm() : Form("automsearchfrm", "Automatic Search") {
-    column({&Label1, &ngentxt, &okbut, &backbut}, 480, 240, 4200);
+    column({&Label1, &ngentxt, &okbut, &backbut}, 480, 240, 5400);
     okbut.onclick = [this] { okbut_Click(); };
     backbut.onclick = [this] { backbut_Click(); };
 }

@@ -46,10 +46,6 @@ std::string chartname(int chartsource) {
                             : "Material Handling Relationship Chart";
 }
 
-void printat(forms::Surface& s, double x, double y, const std::string& text) {
-    s.pset(x, y);
-    s.print(text);
-}
 
 } // namespace
 
@@ -100,16 +96,16 @@ void display1frm::Form_Load() {
 
     // The header reaches the box even in quiet mode.
     if (m.itermode > 0) {
-        printat(layoutbox, 8, 8, "ITERATION" + numtext::printed(m.itercount));
+        layoutbox.printat(8, 8, "ITERATION" + numtext::printed(m.itercount));
         termbut.setvisible(true);
         okbut.setCaption("Next");
         exchangebut.setvisible(false);
-        printat(layoutbox, 8, 40, "Base score " + numtext::format(basescore(m), "0.00"));
+        layoutbox.printat(8, 40, "Base score " + numtext::format(basescore(m), "0.00"));
     } else {
         const int saved = int(std::clamp(m.nsavedlayouts.whole(), 0L, long(savedlayoutstorage)));
         const bool reviewed = m.curlayout > 0 && (!one || saved != 0);
         const int number = reviewed ? m.curlayout : saved == 0 ? 1 : saved + 1;
-        printat(layoutbox, one ? 30 : 8, 8, "LAYOUT" + numtext::str(number));
+        layoutbox.printat(one ? 30 : 8, 8, "LAYOUT" + numtext::str(number));
         termbut.setvisible(false);
         exchangebut.setvisible(true);
     }
@@ -118,20 +114,20 @@ void display1frm::Form_Load() {
     if (m.batchmode != 0) return;
     drawlayout(layoutbox, one ? shifted : plain, 1);
     if (one) {
-        printat(layoutbox, 30, 24, "SCORE ");
-        printat(layoutbox, 30, 32, numtext::format(normalisedscore(m), "0.00"));
-        printat(layoutbox, 30, 48, "Specified");
-        printat(layoutbox, 30, 56, "L/W Ratio");
-        printat(layoutbox, 30, 64, numtext::format(m.lwratio, "###.00"));
-        printat(layoutbox, 30, 76, "Actual");
-        printat(layoutbox, 30, 84, "L/W Ratio");
+        layoutbox.printat(30, 24, "SCORE ");
+        layoutbox.printat(30, 32, numtext::format(normalisedscore(m), "0.00"));
+        layoutbox.printat(30, 48, "Specified");
+        layoutbox.printat(30, 56, "L/W Ratio");
+        layoutbox.printat(30, 64, numtext::format(m.lwratio, "###.00"));
+        layoutbox.printat(30, 76, "Actual");
+        layoutbox.printat(30, 84, "L/W Ratio");
         const double actual = m.totalarea / m.layoutwidth / m.layoutwidth;
-        printat(layoutbox, 30, 92, numtext::format(actual, "###.00"));
-        printat(layoutbox, 30, 190, chartname(m.chartsource));
+        layoutbox.printat(30, 92, numtext::format(actual, "###.00"));
+        layoutbox.printat(30, 190, chartname(m.chartsource));
     } else {
-        printat(layoutbox, 8, 24, "SCORE " + numtext::format(normalisedscore(m), "0.00"));
-        printat(layoutbox, 8, 56, "L/W Ratio " + numtext::format(m.lwratio, "###.00"));
-        printat(layoutbox, 8, 190, chartname(m.chartsource));
+        layoutbox.printat(8, 24, "SCORE " + numtext::format(normalisedscore(m), "0.00"));
+        layoutbox.printat(8, 56, "L/W Ratio " + numtext::format(m.lwratio, "###.00"));
+        layoutbox.printat(8, 190, chartname(m.chartsource));
     }
 }
 
@@ -154,7 +150,7 @@ void display1frm::drawlayout(forms::Surface& s, Placement at, double f) {
     for (int i = 1; i <= n; ++i) {
         const int row = (i - 1) / 6 + 1;
         const int first = row == 1 ? 1 : row == 2 ? 7 : 13;
-        printat(s, at.legendleft + 96 * (i - first), 152 + 8 * row,
+        s.printat(at.legendleft + 96 * (i - first), 152 + 8 * row,
                 numtext::printed(i) + " " + m.deptname[std::size_t(i)]);
     }
 
@@ -181,7 +177,7 @@ void display1frm::drawlayout(forms::Surface& s, Placement at, double f) {
             for (const int d : {m.zoneleft[std::size_t(k)], m.zoneright[std::size_t(k)]}) {
                 if (!department(d)) continue;
                 const double column = m.labelcolumn(d);
-                printat(s, 8 * column - 8 + at.numbershift, f * (8 * g.row[band] - 8),
+                s.printat(8 * column - 8 + at.numbershift, f * (8 * g.row[band] - 8),
                         numtext::str(d));
                 if (m.rightedgedrawn(d)) {
                     const double x = m.deptx2[std::size_t(d)];
@@ -233,12 +229,12 @@ void display1frm::makechangebut_Click() {
     layoutbox.cls();
     layoutbox.scale(0, 0, 640, 200);
     layoutbox.fontname("system");
-    printat(layoutbox, 8, 8, "LAYOUT" + numtext::str(m.curlayout));
+    layoutbox.printat(8, 8, "LAYOUT" + numtext::str(m.curlayout));
     m.evallayout();
     if (m.batchmode != 0) return;
     drawlayout(layoutbox, plain, 1);
-    printat(layoutbox, 8, 24, "SCORE " + numtext::format(normalisedscore(m), "0.00"));
-    printat(layoutbox, 8, 40, "L/W Ratio " + numtext::format(m.lwratio, "###.00"));
+    layoutbox.printat(8, 24, "SCORE " + numtext::format(normalisedscore(m), "0.00"));
+    layoutbox.printat(8, 40, "L/W Ratio " + numtext::format(m.lwratio, "###.00"));
 }
 
 void display1frm::Savebut_Click() {
@@ -282,15 +278,15 @@ void display1frm::prntbut_Click() {
     const std::string header = m.itermode == 0
                                    ? "LAYOUT" + numtext::str(m.curlayout > 0 ? m.curlayout : 1)
                                    : "ITERATION " + numtext::str(m.itercount);
-    printat(p, 10, 20, header);
+    p.printat(10, 20, header);
     // The shown layout's geometry again; its score is unchanged by it.
     m.evallayout();
     if (m.batchmode == 0) {
         drawlayout(p, plain, paperfactor);
-        printat(p, 10, 24, "SCORE " + numtext::format(normalisedscore(m), "##0.00"));
+        p.printat(10, 24, "SCORE " + numtext::format(normalisedscore(m), "##0.00"));
         if (m.itermode != 0)
-            printat(p, 10, 28, "BASE SCORE " + numtext::format(basescore(m), "##0.00"));
-        printat(p, 10, 32, "L/W Ratio " + numtext::format(m.lwratio, "###.00"));
+            p.printat(10, 28, "BASE SCORE " + numtext::format(basescore(m), "##0.00"));
+        p.printat(10, 32, "L/W Ratio " + numtext::format(m.lwratio, "###.00"));
     }
     p.enddoc();
 }

@@ -31,16 +31,6 @@ layoutanalysis4frm::layoutanalysis4frm(display1frm* display)
     prntbut.onclick = [this] { prntbut_Click(); };
 }
 
-double layoutanalysis4frm::divisor(double largest) {
-    double scale = 10;
-    if (largest > 1000) scale = 100;
-    if (largest > 10000) scale = 1000;
-    if (largest > 100000) scale = 10000;
-    if (largest > 1000000) scale = 100000;
-    if (largest > 10000000) scale = 1000000;
-    return scale;
-}
-
 void layoutanalysis4frm::Form_Load() {
     Module1& m = module1();
     setuppairtable(chart);
@@ -48,7 +38,7 @@ void layoutanalysis4frm::Form_Load() {
     // adjacency score at 0; without product data the total has no value.
     const Cell total = m.calcflowdistances();
     if (m.prodflag == 1) {
-        m.flowscale = divisor(m.maxflowdist);
+        m.flowscale = Module1::flowdivisor(m.maxflowdist);
         const int n = std::clamp(m.ndept, 0, maxdept);
         for (int i = 1; i <= n - 1; ++i)
             for (int j = i + 1; j <= n; ++j)

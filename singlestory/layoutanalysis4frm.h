@@ -24,7 +24,6 @@ class layoutanalysis4frm final : public forms::Form {
     forms::CommandButton prntbut{this, "prntbut", "Print"};
 
     // The power of ten that the cells are divided by, from the largest value.
-    static double divisor(double largest);
 
   private:
     void Form_Load() override;

@@ -39,16 +39,17 @@ int zonenumber(const Module1& m, const std::string& letter, int item) {
 manualdeptfrm::manualdeptfrm() : Form("manualdeptfrm", "Manual Departments") {
     forms::place(layoutbox, boxleft, boxtop, boxwidth, boxheight);
     const int right = boxleft + boxwidth + 240;
-    forms::place(deptlbl, right, 240, 2400, 285);
-    forms::place(deptlst, right, 540, 2400, 3000);
-    forms::place(zonelbl, right, 3720, 1080, 285);
-    forms::place(zonelst, right, 4020, 1080, 2160);
-    forms::place(sidelbl, right + 1320, 3720, 1080, 285);
-    forms::place(sidelst, right + 1320, 4020, 1080, 600);
-    forms::place(manualbut, right, 6480, 2400, 735);
-    forms::place(okbut, right, 7440, 2400, 495);
-    forms::place(donebut, right, 8160, 2400, 495);
-    setClientSize(right + 2400 + 240, boxtop + boxheight + 240);
+    constexpr int listwidth = 4320;
+    forms::place(deptlbl, right, 240, listwidth, 285);
+    forms::place(deptlst, right, 540, listwidth, 3000);
+    forms::place(zonelbl, right, 3720, 1560, 285);
+    forms::place(zonelst, right, 4020, 1560, 2460);
+    forms::place(sidelbl, right + 2760, 3720, 1560, 285);
+    forms::place(sidelst, right + 2760, 4020, 1560, 600);
+    forms::place(manualbut, right, 6720, listwidth, 495);
+    forms::place(okbut, right, 7440, listwidth, 495);
+    forms::place(donebut, right, 8160, listwidth, 495);
+    setClientSize(right + listwidth + 240, boxtop + boxheight + 240);
     manualbut.onclick = [this] { manualbut_Click(); };
     okbut.onclick = [this] { okbut_Click(); };
     donebut.onclick = [this] { donebut_Click(); };

@@ -27,6 +27,10 @@ tablesavedlayoutsfrm::tablesavedlayoutsfrm() : Form("tablesavedlayoutsfrm", "Lay
     const int top = one ? 360 : 240;
     const int height = one ? 4332 : 4452;
     forms::place(layoutgrd, 240, top, 5520, height);
+    // The headings fill their columns in a small font, as on the original screen.
+    QFont small = layoutgrd.font();
+    small.setPixelSize(10);
+    layoutgrd.setFont(small);
     const int buttons = top + height + 240;
     forms::place(prntbut, 240, buttons, 1215, 495);
     forms::place(deletebut, 2400, buttons, 1215, 495);

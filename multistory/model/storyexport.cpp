@@ -3,28 +3,12 @@
 // topped up to the largest story's area by a filler department "EMPTY".
 
 #include "model/module1.h"
+#include "model/tableindex.h"
 #include "model/numtext.h"
 
 #include <algorithm>
 
 namespace {
-
-// A count cell as a loop bound, kept within its table.
-int bounded(const Cell& count, int max) {
-    return int(std::clamp(count.whole(), 0L, long(max)));
-}
-
-// A stored department number; 0 (no department) when it lies outside the table.
-int member(const Cell& d) {
-    const long v = d.whole();
-    return v >= 1 && v <= maxdept ? int(v) : 0;
-}
-
-// A stored story number; 0 (no story) when it lies outside the table.
-int story(const Cell& s) {
-    const long v = s.whole();
-    return v >= 1 && v <= maxstories ? int(v) : 0;
-}
 
 // The value of pair (a, b) in a table kept for the pairs a < b, looked up in
 // either order; a department paired with itself or with none has no value.
@@ -110,20 +94,20 @@ void makestoryproblem(Module1& m, const KeptProblem& k, int s, double largest) {
 
 void Module1::loadsavedpartition(int q) {
     if (q < 1 || q > maxsavedpart) return;
-    nstories = bounded(savednstories[q], maxstories);
+    nstories = boundedcount(savednstories[q], maxstories);
     partspare = savedpartspare[q];
     improvedflag = savedimproved[q];
     desiredadf = saveddesiredadf[q];
     actualadf = savedactualadf[q];
     for (int s = 1; s <= nstories; ++s) {
-        storycount[s] = bounded(savedstorycount[s][q], maxdept);
+        storycount[s] = boundedcount(savedstorycount[s][q], maxdept);
         storyarea[s] = savedstoryarea[s][q];
         for (int k = 1; k <= storycount[s]; ++k)
-            storymembers[s][k] = member(savedstorymembers[s][k][q]);
+            storymembers[s][k] = deptnumber(savedstorymembers[s][k][q]);
     }
     const int n = std::clamp(ndept, 0, maxdept);
     for (int i = 1; i <= n; ++i)
-        storyofdept[i] = story(savedstoryofdept[i][q]);
+        storyofdept[i] = storynumber(savedstoryofdept[i][q]);
     partscore = savedpartscore[q];
 }
 

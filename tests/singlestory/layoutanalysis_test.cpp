@@ -172,15 +172,15 @@ TEST_F(Analysis, ProductFlowDividedByAPowerOfTen) {
 }
 
 TEST(AnalysisDivisor, StepsOnlyAboveEachPowerOfTen) {
-    EXPECT_EQ(layoutanalysis4frm::divisor(0), 10);
-    EXPECT_EQ(layoutanalysis4frm::divisor(1000), 10);
-    EXPECT_EQ(layoutanalysis4frm::divisor(1000.5), 100);
-    EXPECT_EQ(layoutanalysis4frm::divisor(10000), 100);
-    EXPECT_EQ(layoutanalysis4frm::divisor(10001), 1000);
-    EXPECT_EQ(layoutanalysis4frm::divisor(100001), 10000);
-    EXPECT_EQ(layoutanalysis4frm::divisor(1000001), 100000);
-    EXPECT_EQ(layoutanalysis4frm::divisor(10000000), 100000);
-    EXPECT_EQ(layoutanalysis4frm::divisor(1e12), 1000000);
+    EXPECT_EQ(Module1::flowdivisor(0), 10);
+    EXPECT_EQ(Module1::flowdivisor(1000), 10);
+    EXPECT_EQ(Module1::flowdivisor(1000.5), 100);
+    EXPECT_EQ(Module1::flowdivisor(10000), 100);
+    EXPECT_EQ(Module1::flowdivisor(10001), 1000);
+    EXPECT_EQ(Module1::flowdivisor(100001), 10000);
+    EXPECT_EQ(Module1::flowdivisor(1000001), 100000);
+    EXPECT_EQ(Module1::flowdivisor(10000000), 100000);
+    EXPECT_EQ(Module1::flowdivisor(1e12), 1000000);
 }
 
 } // namespace

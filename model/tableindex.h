@@ -1,0 +1,25 @@
+#pragma once
+// Values read from the state as table indexes: whatever a file or a user put
+// there, an index never leaves its table.
+
+#include "model/cell.h"
+#include "model/module1.h"
+
+#include <algorithm>
+
+// A count cell as a loop bound, kept within 0..max.
+inline int boundedcount(const Cell& count, int max) {
+    return int(std::clamp(count.whole(), 0L, long(max)));
+}
+
+// A stored department number; 0 (no department) when it lies outside 1..18.
+inline int deptnumber(const Cell& d) {
+    const long v = d.whole();
+    return v >= 1 && v <= maxdept ? int(v) : 0;
+}
+
+// A stored story number; 0 (no story) when it lies outside 1..6.
+inline int storynumber(const Cell& s) {
+    const long v = s.whole();
+    return v >= 1 && v <= maxstories ? int(v) : 0;
+}
