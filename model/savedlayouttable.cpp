@@ -3,6 +3,7 @@
 // layouts strictly better, so equal scores share a rank and the next is skipped.
 
 #include "model/module1.h"
+#include "model/tableindex.h"
 
 #include <algorithm>
 
@@ -14,11 +15,6 @@ int problemsize(int ndept) {
 
 bool savedindex(int q) {
     return q >= 0 && q < savedlayoutstorage;
-}
-
-// The entries the table shows: 1 to the count, at most 20.
-int tablesize(const Cell& count) {
-    return int(std::clamp(count.whole(), 0L, long(maxsavedlayouts)));
 }
 
 } // namespace
@@ -41,7 +37,7 @@ void Module1::copysavedlayout(int from, int to) {
 
 void Module1::rescoresavedlayouts() {
     storescores = 1;
-    const int last = tablesize(nsavedlayouts);
+    const int last = boundedcount(nsavedlayouts, maxsavedlayouts);
     for (curlayout = 1; curlayout <= last; ++curlayout) {
         loadsavedlayout(curlayout);
         adjscore = 0;
@@ -54,7 +50,7 @@ void Module1::rescoresavedlayouts() {
 }
 
 void Module1::ranksavedlayouts() {
-    const int last = tablesize(nsavedlayouts);
+    const int last = boundedcount(nsavedlayouts, maxsavedlayouts);
     for (int q = 1; q <= last; ++q) {
         adjrank[q] = 0;
         reldistrank[q] = 0;

@@ -2,14 +2,14 @@
 
 #include "model/module1.h"
 #include "model/numtext.h"
+#include "model/tableindex.h"
 #include "singlestory/tablesavedlayoutsfrm.h"
-
-#include <algorithm>
 
 namespace {
 
+// The table's rows: the saved layouts, at most 20.
 int savedcount(const Module1& m) {
-    return int(std::clamp(m.nsavedlayouts.whole(), 0L, long(maxsavedlayouts)));
+    return boundedcount(m.nsavedlayouts, maxsavedlayouts);
 }
 
 } // namespace

@@ -45,9 +45,9 @@ void singlemenufrm::Form_Load() {
 
 void singlemenufrm::showlayout() {
     Module1& m = module1();
-    // The display numbers a layout that is not a saved one as the next entry.
+    // Not a saved layout: the display numbers it as the entry it would become,
+    // whatever an earlier review, table or deletion left in curlayout.
     m.curlayout = 0;
-    m.itermode = 0;
     display1frm display;
     display.show_modal();
 }

@@ -2,17 +2,18 @@
 
 #include "model/module1.h"
 #include "model/numtext.h"
+#include "model/tableindex.h"
 #include "singlestory/deletesavedlayoutfrm.h"
 
-#include <algorithm>
 #include <string>
 
 namespace {
 
 constexpr int columnwidths[4] = {800, 1000, 2200, 1200};
 
+// The table's rows: the saved layouts, at most 20.
 int savedcount(const Module1& m) {
-    return int(std::clamp(m.nsavedlayouts.whole(), 0L, long(maxsavedlayouts)));
+    return boundedcount(m.nsavedlayouts, maxsavedlayouts);
 }
 
 // A score, then its rank: the layouts strictly better plus 1, with the sign place.
