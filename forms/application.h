@@ -11,7 +11,7 @@
 namespace forms {
 
 class Application final : public QApplication {
-  public:
+public:
     Application(int& argc, char** argv, std::string_view title);
 };
 

@@ -24,7 +24,7 @@ class Form;
 void place(QWidget& w, int left, int top, int width, int height);
 
 class Label final : public QLabel {
-  public:
+public:
     Label(Form* form, std::string_view name, std::string_view caption = {});
     std::string caption() const;
     void setCaption(std::string_view caption);
@@ -33,7 +33,7 @@ class Label final : public QLabel {
 };
 
 class TextBox final : public QLineEdit {
-  public:
+public:
     TextBox(Form* form, std::string_view name, std::string_view text = {});
     std::string text() const;
     // Sets the text; the change event runs when the text differs, as when typed.
@@ -50,7 +50,7 @@ class TextBox final : public QLineEdit {
 };
 
 class CommandButton final : public QPushButton {
-  public:
+public:
     CommandButton(Form* form, std::string_view name, std::string_view caption);
     std::string caption() const;
     void setCaption(std::string_view caption);
@@ -63,7 +63,7 @@ class CommandButton final : public QPushButton {
 };
 
 class ListBox final : public QListWidget {
-  public:
+public:
     ListBox(Form* form, std::string_view name);
     void additem(std::string_view text);
     int listcount() const { return count(); }
@@ -81,7 +81,7 @@ class ListBox final : public QListWidget {
 
 // A control array: item n is control n (numbered from 0).
 template <typename C> class ControlArray final {
-  public:
+public:
     template <typename... Args>
     ControlArray(Form* form, std::string_view name, int count, Args&&... args) {
         items_.reserve(std::size_t(count));
@@ -99,7 +99,7 @@ template <typename C> class ControlArray final {
     }
     int count() const { return int(items_.size()); }
 
-  private:
+private:
     std::vector<std::unique_ptr<C>> items_;
 };
 

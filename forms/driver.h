@@ -29,7 +29,7 @@ struct PrintJob {
 };
 
 class Driver final {
-  public:
+public:
     Driver();
     ~Driver();
     Driver(const Driver&) = delete;
@@ -62,7 +62,7 @@ class Driver final {
     void message(std::string_view text) { messages_.emplace_back(text); }
     void print(PrintJob job) { prints_.push_back(std::move(job)); }
 
-  private:
+private:
     Driver* previous_ = nullptr;
     std::map<std::string, std::deque<std::function<void(Form&)>>> scripts_;
     std::vector<std::string> messages_, opened_, failures_;

@@ -17,7 +17,7 @@ namespace forms {
 class Form;
 
 class DriveList final : public QComboBox {
-  public:
+public:
     DriveList(Form* form, std::string_view name);
     std::string drive() const;
     // Chooses a listed drive; onchange runs when the drive changes. A drive
@@ -27,7 +27,7 @@ class DriveList final : public QComboBox {
 };
 
 class DirList final : public QListWidget {
-  public:
+public:
     DirList(Form* form, std::string_view name); // starts at the current folder
     std::string path() const;
     // Goes to a folder (relative names are taken from the shown folder);
@@ -37,13 +37,13 @@ class DirList final : public QListWidget {
     std::vector<std::string> subfolders() const;
     std::function<void()> onchange;
 
-  private:
+private:
     void refresh();
     std::string path_;
 };
 
 class FileList final : public QListWidget {
-  public:
+public:
     FileList(Form* form, std::string_view name); // starts at the current folder
     // Lists a folder; one that cannot be read throws std::runtime_error.
     void setpath(std::string_view folder);
@@ -57,7 +57,7 @@ class FileList final : public QListWidget {
     std::function<void()> onclick;
     std::function<void()> ondblclick;
 
-  private:
+private:
     void refresh();
     std::string path_, pattern_ = "*.*";
 };

@@ -25,7 +25,7 @@ inline constexpr int px(int twips) {
 }
 
 class Form : public QDialog {
-  public:
+public:
     // name: the window's name ("mainmenufrm"), used by the test driver.
     explicit Form(std::string name, std::string_view caption = {});
     ~Form() override;
@@ -58,14 +58,14 @@ class Form : public QDialog {
     // Grows the client area to hold every control with a margin.
     void fit();
 
-  protected:
+protected:
     virtual void Form_Load() {}
     void closeEvent(QCloseEvent* e) override;
     void done(int r) override;
     // Escape does not close a window: only its own buttons do.
     void keyPressEvent(QKeyEvent* e) override;
 
-  private:
+private:
     friend class Driver;
     std::string name_;
     bool open_ = false;

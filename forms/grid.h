@@ -12,7 +12,7 @@ namespace forms {
 class Form;
 
 class Grid final : public QTableWidget {
-  public:
+public:
     Grid(Form* form, std::string_view name);
     int rows() const { return rowCount(); }
     void setrows(int n);
@@ -28,7 +28,7 @@ class Grid final : public QTableWidget {
     std::string textat(int r, int c) const;
     void setredraw(bool on);
 
-  private:
+private:
     int row_ = 0, col_ = 0;
 };
 

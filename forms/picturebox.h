@@ -12,13 +12,13 @@ namespace forms {
 class Form;
 
 class PictureBox final : public QWidget, public Surface {
-  public:
+public:
     PictureBox(Form* form, std::string_view name);
     // Both ways of painting: the display list into a rectangle, the widget.
     using QWidget::render;
     using Surface::render;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent*) override;
     void changed() override { update(); }
 };

@@ -11,7 +11,7 @@
 namespace forms {
 
 class Printer final : public Surface {
-  public:
+public:
     void enddoc();
 };
 

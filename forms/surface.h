@@ -22,7 +22,7 @@ struct DrawOp {
 };
 
 class Surface {
-  public:
+public:
     virtual ~Surface() = default;
 
     void scale(double left, double top, double right, double bottom);
@@ -59,12 +59,12 @@ class Surface {
     // Paints the display list into the rectangle target of a painter.
     void render(QPainter& p, const QRectF& target) const;
 
-  protected:
+protected:
     virtual void changed() {}
     // Forgets everything drawn and set: list, point, scale and font.
     void reset();
 
-  private:
+private:
     void add(DrawOp op);
     double lineheight() const;
     std::vector<DrawOp> ops_;

@@ -72,7 +72,7 @@ std::string item(const Cell& c) {
 }
 
 class Writer final {
-  public:
+public:
     template <typename... Items> void line(const Items&... items) {
         bool first = true;
         ((text_ += (first ? "" : ","), text_ += part(items), first = false), ...);
@@ -80,7 +80,7 @@ class Writer final {
     }
     const std::string& text() const { return text_; }
 
-  private:
+private:
     static std::string part(const Cell& c) { return item(c); }
     static std::string part(int v) { return numtext::filenumber(v); }
     static std::string part(const std::string& name) { return textitem(name); }
@@ -237,7 +237,7 @@ std::optional<Cell> readnumber(std::string_view t) {
 }
 
 class Reader final {
-  public:
+public:
     explicit Reader(std::FILE* f) : file_(f) {}
 
     // The items of the next line; `expected` says what the line must hold.
@@ -309,7 +309,7 @@ class Reader final {
         return "expected " + what + ", a whole number from 0 to " + std::to_string(max);
     }
 
-  private:
+private:
     bool next(std::string& text) {
         text.clear();
         ++lineno_;

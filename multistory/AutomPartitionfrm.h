@@ -7,7 +7,7 @@
 #include "forms/form.h"
 
 class AutomPartitionfrm final : public forms::Form {
-  public:
+public:
     AutomPartitionfrm();
 
     forms::Label Label1{this, "Label1", "Number of Stories / Sites"};
@@ -17,7 +17,7 @@ class AutomPartitionfrm final : public forms::Form {
     forms::CommandButton contbut{this, "contbut", "Continue"};
     forms::CommandButton backbut{this, "backbut", "Back to Multi-Story Menu"};
 
-  private:
+private:
     void contbut_Click();
     void backbut_Click();
 };

@@ -6,7 +6,7 @@
 #include "forms/form.h"
 
 class MSReviewSavedPartitionsfrm final : public forms::Form {
-  public:
+public:
     MSReviewSavedPartitionsfrm();
 
     forms::Label Label1{this, "Label1", "Starting point for review"};
@@ -14,7 +14,7 @@ class MSReviewSavedPartitionsfrm final : public forms::Form {
     forms::CommandButton contbut{this, "contbut", "Continue"};
     forms::CommandButton backbut{this, "backbut", "Back to Multi-Story Menu"};
 
-  private:
+private:
     void contbut_Click();
     void backbut_Click();
 };

@@ -6,7 +6,7 @@
 #include "forms/form.h"
 
 class SaveStorySubfrm final : public forms::Form {
-  public:
+public:
     SaveStorySubfrm();
 
     forms::Label Label1{this, "Label1"};
@@ -15,7 +15,7 @@ class SaveStorySubfrm final : public forms::Form {
     forms::CommandButton backbut{this, "backbut", "Back to Multi-Story Menu"};
     forms::ControlArray<forms::Label> filelbl{this, "filelbl", 6};
 
-  private:
+private:
     void Form_Load() override;
     void contbut_Click();
     void backbut_Click();

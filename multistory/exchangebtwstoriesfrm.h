@@ -5,7 +5,7 @@
 #include "forms/form.h"
 
 class exchangebtwstoriesfrm final : public forms::Form {
-  public:
+public:
     exchangebtwstoriesfrm();
 
     forms::Label Label1{this, "Label1", "Exchange Departments"};
@@ -15,7 +15,7 @@ class exchangebtwstoriesfrm final : public forms::Form {
     forms::CommandButton contbut{this, "contbut", "Continue"};
     forms::CommandButton cancelbut{this, "cancelbut", "Cancel"};
 
-  private:
+private:
     void contbut_Click();
     void cancelbut_Click();
 };

@@ -6,7 +6,7 @@
 #include "forms/form.h"
 
 class manualpartition2frm final : public forms::Form {
-  public:
+public:
     manualpartition2frm();
 
     forms::Label deptframe{this, "deptframe", "Departments"};
@@ -21,7 +21,7 @@ class manualpartition2frm final : public forms::Form {
     forms::CommandButton contbut{this, "contbut", "Continue"};
     forms::CommandButton cancelbut{this, "cancelbut", "Cancel"};
 
-  private:
+private:
     void Form_Load() override;
     void enterbut_Click();
     void nextbut_Click();

@@ -5,7 +5,7 @@
 #include "forms/form.h"
 
 class manualpartitionfrm final : public forms::Form {
-  public:
+public:
     manualpartitionfrm();
 
     forms::Label Label1{this, "Label1", "Number of stories / sites (2 to 6)"};
@@ -13,7 +13,7 @@ class manualpartitionfrm final : public forms::Form {
     forms::CommandButton contbut{this, "contbut", "Continue"};
     forms::CommandButton backbut{this, "backbut", "Back to Multi-Story Menu"};
 
-  private:
+private:
     void contbut_Click();
     void backbut_Click();
 };

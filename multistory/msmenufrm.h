@@ -7,7 +7,7 @@
 #include "forms/form.h"
 
 class msmenufrm final : public forms::Form {
-  public:
+public:
     msmenufrm();
 
     forms::Label Label1{this, "Label1"};
@@ -20,7 +20,7 @@ class msmenufrm final : public forms::Form {
     forms::CommandButton Savebut{this, "Savebut", "5. Save Partition"};
     forms::CommandButton backbut{this, "backbut", "Back to Main Menu"};
 
-  private:
+private:
     void Form_Load() override;
     void manualbut_Click();
     void autobut_Click();

@@ -11,7 +11,7 @@
 #include <string>
 
 class msprintpartitionfrm final : public forms::Form {
-  public:
+public:
     msprintpartitionfrm();
 
     forms::Label deptframe{this, "deptframe", "Departments"};
@@ -36,7 +36,7 @@ class msprintpartitionfrm final : public forms::Form {
     // decimals, and blank for the empty text of a manual partition.
     static std::string adftext(const Cell& factor);
 
-  private:
+private:
     void Form_Load() override;
     void prntbut_Click();
     void Savebut_Click();

@@ -7,7 +7,7 @@
 #include "forms/grid.h"
 
 class mstablesavedpartitionsfrm final : public forms::Form {
-  public:
+public:
     mstablesavedpartitionsfrm();
 
     forms::Grid partgrd{this, "partgrd"};
@@ -18,7 +18,7 @@ class mstablesavedpartitionsfrm final : public forms::Form {
     forms::CommandButton del2but{this, "del2but", "Delete"};
     forms::CommandButton canbut{this, "canbut", "Cancel"};
 
-  private:
+private:
     void Form_Load() override;
     void delbut_Click();
     void canbut_Click();

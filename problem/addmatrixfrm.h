@@ -8,7 +8,7 @@
 #include "forms/picturebox.h"
 
 class addmatrixfrm final : public forms::Form {
-  public:
+public:
     addmatrixfrm();
 
     forms::PictureBox layoutbox{this, "layoutbox"};
@@ -24,7 +24,7 @@ class addmatrixfrm final : public forms::Form {
     forms::CommandButton prntbut{this, "prntbut", "Print"};
     forms::CommandButton okbut{this, "okbut", "Continue"};
 
-  private:
+private:
     void Form_Load() override;
     void chgaddmatbut_Click();
     void canchgbut_Click();

@@ -7,7 +7,7 @@
 #include "problem/productsheet.h"
 
 class addproductinfofrm final : public forms::Form {
-  public:
+public:
     addproductinfofrm();
 
     productsheet sheet;
@@ -19,7 +19,7 @@ class addproductinfofrm final : public forms::Form {
     forms::CommandButton cancelbut{this, "cancelbut", "Cancel"};
     forms::CommandButton prntbut{this, "prntbut", "Print"};
 
-  private:
+private:
     void Form_Load() override;
     void changebut_Click();
     void cancelbut_Click();

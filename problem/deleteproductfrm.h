@@ -5,7 +5,7 @@
 #include "forms/form.h"
 
 class deleteproductfrm final : public forms::Form {
-  public:
+public:
     deleteproductfrm();
 
     forms::Label Label1{this, "Label1", "Select product number  to delete"};
@@ -18,7 +18,7 @@ class deleteproductfrm final : public forms::Form {
     // The number of the product whose entry is selected, 0 when none is.
     static int selectedproduct(const forms::ListBox& list);
 
-  private:
+private:
     void Form_Load() override;
     void okbut_Click();
     void cancelbut_Click();

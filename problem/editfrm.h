@@ -9,7 +9,7 @@
 #include <string_view>
 
 class editfrm final : public forms::Form {
-  public:
+public:
     editfrm();
 
     forms::Label Label1{this, "Label1", "EDIT CURRENT PROBLEM MENU"};
@@ -26,7 +26,7 @@ class editfrm final : public forms::Form {
     // The chart label of the edit menu and of the main menu, where they are open.
     static void showchartlabels(std::string_view label);
 
-  private:
+private:
     void Form_Load() override;
     void areabut_Click();
     void lwratiobut_Click();

@@ -23,7 +23,9 @@ filefrm::filefrm() : Form("filefrm", "File ") {
     cancelbut.onclick = [this] { cancelbut_Click(); };
 }
 
-bool filefrm::remembers() const { return module1().program == Program::storeyone; }
+bool filefrm::remembers() const {
+    return module1().program == Program::storeyone;
+}
 
 void filefrm::Form_Load() {
     Module1& m = module1();
@@ -108,4 +110,6 @@ void filefrm::choose() {
     close();
 }
 
-void filefrm::cancelbut_Click() { close(); }
+void filefrm::cancelbut_Click() {
+    close();
+}

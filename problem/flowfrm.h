@@ -7,7 +7,7 @@
 #include "problem/pairchart.h"
 
 class flowfrm final : public forms::Form {
-  public:
+public:
     flowfrm();
 
     forms::Label titlelbl{this, "titlelbl"};
@@ -17,7 +17,7 @@ class flowfrm final : public forms::Form {
     forms::CommandButton Cancel{this, "Cancel", "Cancel"};
     forms::CommandButton prntbut{this, "prntbut", "Print"};
 
-  private:
+private:
     void Form_Load() override;
     void okbut_Click();
     void Cancel_Click();

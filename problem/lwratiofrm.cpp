@@ -2,7 +2,7 @@
 
 #include "model/module1.h"
 #include "model/numtext.h"
-#include "problem/specxyfrm.h"
+#include "problem/lengthwidthfrm.h"
 
 lwratiofrm::lwratiofrm() : Form("lwratiofrm", "Length to Width Ratio") {
     forms::place(Label1, 240, 240, 5400, 300);

@@ -6,7 +6,7 @@
 #include "forms/form.h"
 
 class lwratiofrm final : public forms::Form {
-  public:
+public:
     lwratiofrm();
 
     forms::Label Label1{this, "Label1", "Select a length (horizontal) to width (vertical) ratio."};
@@ -29,7 +29,7 @@ class lwratiofrm final : public forms::Form {
     static constexpr Preset square{1, 333, 150, 111, 50, 17, 6, 15};
     static void setpreset(const Preset& p);
 
-  private:
+private:
     void Form_Load() override;
     void opt1but_Click();
     void opt2but_Click();

@@ -8,7 +8,7 @@
 #include "forms/form.h"
 
 class mainfrm final : public forms::Form {
-  public:
+public:
     mainfrm();
 
     forms::Label Label1{this, "Label1", "Number"};
@@ -29,7 +29,7 @@ class mainfrm final : public forms::Form {
     forms::CommandButton backbut{this, "backbut", "Back"};
     forms::CommandButton prntbut{this, "prntbut", "Print"};
 
-  private:
+private:
     void Form_Load() override;
     void areatxt_Change();
     void okbut_Click();

@@ -106,6 +106,10 @@ void mainmenufrm::Savebut_Click() {
     if (file.chosen()) m.saveproblemfile();
 }
 
-void mainmenufrm::quitbut_Click() { close(); }
+void mainmenufrm::quitbut_Click() {
+    close();
+}
 
-void mainmenufrm::Command1_Click() { module1().openwindow("msmenufrm"); }
+void mainmenufrm::Command1_Click() {
+    module1().openwindow("msmenufrm");
+}

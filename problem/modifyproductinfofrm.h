@@ -5,7 +5,7 @@
 #include "forms/form.h"
 
 class modifyproductinfofrm final : public forms::Form {
-  public:
+public:
     modifyproductinfofrm();
 
     forms::Label Label1{this, "Label1", "Select product number  to modify"};
@@ -13,7 +13,7 @@ class modifyproductinfofrm final : public forms::Form {
     forms::CommandButton okbut{this, "okbut", "Ok"};
     forms::CommandButton cancelbut{this, "cancelbut", "Cancel"};
 
-  private:
+private:
     void Form_Load() override;
     void okbut_Click();
     void cancelbut_Click();

@@ -8,7 +8,7 @@
 #include "problem/productsheet.h"
 
 class modifyproductinfofrm2 final : public forms::Form {
-  public:
+public:
     modifyproductinfofrm2();
 
     productsheet sheet;
@@ -20,10 +20,10 @@ class modifyproductinfofrm2 final : public forms::Form {
     forms::CommandButton cancelbut{this, "cancelbut", "Cancel"};
     forms::CommandButton prntbut{this, "prntbut", "Print"};
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* e) override;
 
-  private:
+private:
     void Form_Load() override;
     void changebut_Click();
     void cancelbut_Click();

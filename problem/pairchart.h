@@ -15,7 +15,7 @@
 #include <string>
 
 class pairchart final {
-  public:
+public:
     // entry: pair boxes the user types into; display: boxes that only show.
     enum class Boxes { entry, display };
     static constexpr int npairboxes = maxdept * (maxdept - 1) / 2;
@@ -44,6 +44,6 @@ class pairchart final {
     forms::ControlArray<forms::TextBox> jtxt;
     forms::ControlArray<forms::TextBox> reltxt;
 
-  private:
+private:
     int left_, top_;
 };

@@ -11,7 +11,7 @@
 #include <string_view>
 
 class productsheet final {
-  public:
+public:
     static constexpr int nstepboxes = maxdept;
 
     explicit productsheet(forms::Form* form);

@@ -7,7 +7,7 @@
 #include "problem/pairchart.h"
 
 class relfrm final : public forms::Form {
-  public:
+public:
     relfrm();
 
     forms::Label titlelbl{this, "titlelbl"};
@@ -22,7 +22,7 @@ class relfrm final : public forms::Form {
     forms::CommandButton okbut{this, "okbut", "Continue"};
     forms::CommandButton prntbut{this, "prntbut", "Print"};
 
-  private:
+private:
     void Form_Load() override;
     void okbut_Click();
     void prntbut_Click();

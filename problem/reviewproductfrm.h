@@ -8,7 +8,7 @@
 #include "model/module1.h"
 
 class reviewproductfrm final : public forms::Form {
-  public:
+public:
     // One row for each product the table can hold, 18 step boxes to a row.
     static constexpr int nrows = maxprod;
     static constexpr int nstepboxes = maxdept;
@@ -30,7 +30,7 @@ class reviewproductfrm final : public forms::Form {
     forms::CommandButton prntbut{this, "prntbut", "Print"};
     forms::CommandButton contbut{this, "contbut", "Continue"};
 
-  private:
+private:
     void Form_Load() override;
     void Addbut_Click();
     void changebut_Click();

@@ -41,10 +41,13 @@ void sourcefrm::Keybut_Click() {
         m.savedrive.clear();
     }
     for (int i = 1; i <= maxdept; ++i)
-        for (int j = 1; j <= maxdept; ++j) m.flowmatrix[i][j] = 0;
+        for (int j = 1; j <= maxdept; ++j)
+            m.flowmatrix[i][j] = 0;
     m.datasource = "k";
     close();
     m.openwindow("mainfrm");
 }
 
-void sourcefrm::backbut_Click() { close(); }
+void sourcefrm::backbut_Click() {
+    close();
+}

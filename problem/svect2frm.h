@@ -6,7 +6,7 @@
 #include "forms/form.h"
 
 class svect2frm final : public forms::Form {
-  public:
+public:
     svect2frm();
 
     forms::Label Label1{this, "Label1", "Number"};
@@ -18,7 +18,7 @@ class svect2frm final : public forms::Form {
     forms::CommandButton okbut{this, "okbut", "Continue"};
     forms::CommandButton prntbut{this, "prntbut", "Print"};
 
-  private:
+private:
     void Form_Load() override;
     void okbut_Click();
     void prntbut_Click();

@@ -5,7 +5,7 @@
 #include "forms/form.h"
 
 class svectfrm final : public forms::Form {
-  public:
+public:
     svectfrm();
 
     forms::Label Label1{this, "Label1", "Code"};
@@ -17,7 +17,7 @@ class svectfrm final : public forms::Form {
     forms::CommandButton restorebut{this, "restorebut", "Restore Defaults"};
     forms::CommandButton prntbut{this, "prntbut", "Print"};
 
-  private:
+private:
     void Form_Load() override;
     void okbut_Click();
     void restorebut_Click();

@@ -68,7 +68,7 @@ void t53336frm::drawmatrix(forms::Surface& s, const Table2<Cell, 19, 19>& matrix
     for (int i = 1; i <= n; ++i) {
         const int r = 1 + (i - 1) / 6;
         s.printat(1 + 96 * ((i - 1) - 6 * (r - 1)), 152 + 8 * r,
-                numtext::printed(i) + " " + m.deptname[std::size_t(i)]);
+                  numtext::printed(i) + " " + m.deptname[std::size_t(i)]);
     }
     s.printat(8, 190, "UNIT LOADS / " + numtext::format(m.flowscale, "0.00"));
 }

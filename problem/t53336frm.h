@@ -9,7 +9,7 @@
 #include "model/module1.h"
 
 class t53336frm final : public forms::Form {
-  public:
+public:
     t53336frm();
 
     forms::PictureBox layoutbox{this, "layoutbox"};
@@ -21,7 +21,7 @@ class t53336frm final : public forms::Form {
     // heads, the cells, frame and grid, the department legend and the divisor.
     static void drawmatrix(forms::Surface& s, const Table2<Cell, 19, 19>& matrix);
 
-  private:
+private:
     void Form_Load() override;
     void addmatrixbut_Click();
     void prntbut_Click();

@@ -1,4 +1,6 @@
 // storeyone: block layouts of one floor.
 #include "problem/startup.h"
 
-int main(int argc, char** argv) { return runprogram(Program::storeyone, argc, argv); }
+int main(int argc, char** argv) {
+    return runprogram(Program::storeyone, argc, argv);
+}

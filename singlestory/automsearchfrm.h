@@ -6,7 +6,7 @@
 #include "forms/form.h"
 
 class automsearchfrm final : public forms::Form {
-  public:
+public:
     automsearchfrm();
 
     forms::Label Label1{this, "Label1", "Enter number of desired layouts (max = 20)"};
@@ -14,7 +14,7 @@ class automsearchfrm final : public forms::Form {
     forms::CommandButton okbut{this, "okbut", "Ok"};
     forms::CommandButton backbut{this, "backbut", "Back"};
 
-  private:
+private:
     void okbut_Click();
     void backbut_Click();
 };

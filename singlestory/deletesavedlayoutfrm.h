@@ -8,7 +8,7 @@
 class tablesavedlayoutsfrm;
 
 class deletesavedlayoutfrm final : public forms::Form {
-  public:
+public:
     // table: the table window under this one, whose rows a deletion rewrites.
     explicit deletesavedlayoutfrm(tablesavedlayoutsfrm& table);
 
@@ -17,7 +17,7 @@ class deletesavedlayoutfrm final : public forms::Form {
     forms::CommandButton Delete{this, "Delete", "Delete"};
     forms::CommandButton cancelbut{this, "cancelbut", "Cancel"};
 
-  private:
+private:
     void Form_Load() override;
     void Delete_Click();
     void cancelbut_Click();

@@ -46,7 +46,6 @@ std::string chartname(int chartsource) {
                             : "Material Handling Relationship Chart";
 }
 
-
 } // namespace
 
 display1frm::display1frm() : Form("display1frm", "Display Layout") {
@@ -151,7 +150,7 @@ void display1frm::drawlayout(forms::Surface& s, Placement at, double f) {
         const int row = (i - 1) / 6 + 1;
         const int first = row == 1 ? 1 : row == 2 ? 7 : 13;
         s.printat(at.legendleft + 96 * (i - first), 152 + 8 * row,
-                numtext::printed(i) + " " + m.deptname[std::size_t(i)]);
+                  numtext::printed(i) + " " + m.deptname[std::size_t(i)]);
     }
 
     // Band separators, unless two bands are empty and the frame says it all.
@@ -178,7 +177,7 @@ void display1frm::drawlayout(forms::Surface& s, Placement at, double f) {
                 if (!department(d)) continue;
                 const double column = m.labelcolumn(d);
                 s.printat(8 * column - 8 + at.numbershift, f * (8 * g.row[band] - 8),
-                        numtext::str(d));
+                          numtext::str(d));
                 if (m.rightedgedrawn(d)) {
                     const double x = m.deptx2[std::size_t(d)];
                     s.line(x, edgetop[band], x, edgetop[band] + f * edgelength[band]);

@@ -13,7 +13,7 @@ class Surface;
 }
 
 class display1frm final : public forms::Form {
-  public:
+public:
     display1frm();
 
     forms::PictureBox layoutbox{this, "layoutbox"};
@@ -36,7 +36,7 @@ class display1frm final : public forms::Form {
     // (false) and the last one gives them back (true); Make Change stays hidden.
     void showactions(bool shown);
 
-  private:
+private:
     void Form_Load() override;
     void exchangebut_Click();
     void makechangebut_Click();

@@ -6,7 +6,7 @@
 #include "forms/form.h"
 
 class exchangedeptsfrm final : public forms::Form {
-  public:
+public:
     exchangedeptsfrm();
 
     forms::ListBox deptlst1{this, "deptlst1"};
@@ -15,7 +15,7 @@ class exchangedeptsfrm final : public forms::Form {
     forms::CommandButton okbut{this, "okbut", "Ok"};
     forms::CommandButton cancelbut{this, "cancelbut", "Cancel"};
 
-  private:
+private:
     void Form_Load() override;
     void okbut_Click();
     void cancelbut_Click();

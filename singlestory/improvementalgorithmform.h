@@ -7,7 +7,7 @@
 #include "forms/form.h"
 
 class improvementalgorithmform final : public forms::Form {
-  public:
+public:
     improvementalgorithmform();
 
     forms::Label Label1{this, "Label1", "Enter layout number for basis"};
@@ -15,7 +15,7 @@ class improvementalgorithmform final : public forms::Form {
     forms::CommandButton okbut{this, "okbut", "Ok"};
     forms::CommandButton cancelbut{this, "cancelbut", "Cancel"};
 
-  private:
+private:
     void okbut_Click();
     void cancelbut_Click();
 };

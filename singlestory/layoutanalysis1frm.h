@@ -11,7 +11,7 @@
 class display1frm;
 
 class layoutanalysis1frm final : public forms::Form {
-  public:
+public:
     // display: the layout display whose actions the analysis takes away.
     explicit layoutanalysis1frm(display1frm* display = nullptr);
 
@@ -19,7 +19,7 @@ class layoutanalysis1frm final : public forms::Form {
     forms::CommandButton okbut{this, "okbut", "Continue"};
     forms::CommandButton prntbut{this, "prntbut", "Print"};
 
-  private:
+private:
     void Form_Load() override;
     void okbut_Click();
     void prntbut_Click();

@@ -10,7 +10,7 @@
 #include <string>
 
 class layoutanalysis2frm final : public forms::Form {
-  public:
+public:
     layoutanalysis2frm();
 
     forms::Label Label1{this, "Label1", "ADJACENCIES SATISFIED"};
@@ -30,7 +30,7 @@ class layoutanalysis2frm final : public forms::Form {
     // touch, otherwise its first character in lower case (empty stays empty).
     static std::string pairletter(const std::string& letter, bool adjacent);
 
-  private:
+private:
     void Form_Load() override;
     void okbut_Click();
     void prntbut_Click();

@@ -8,7 +8,7 @@
 #include "problem/pairchart.h"
 
 class layoutanalysis3frm final : public forms::Form {
-  public:
+public:
     layoutanalysis3frm();
 
     forms::Label Label1{this, "Label1", "DISTANCE MATRIX"};
@@ -24,7 +24,7 @@ class layoutanalysis3frm final : public forms::Form {
     forms::CommandButton okbut{this, "okbut", "Continue"};
     forms::CommandButton prntbut{this, "prntbut", "Print"};
 
-  private:
+private:
     void Form_Load() override;
     void okbut_Click();
     void prntbut_Click();

@@ -10,7 +10,7 @@
 class display1frm;
 
 class layoutanalysis4frm final : public forms::Form {
-  public:
+public:
     // display: the layout display whose actions Continue gives back.
     explicit layoutanalysis4frm(display1frm* display = nullptr);
 
@@ -25,7 +25,7 @@ class layoutanalysis4frm final : public forms::Form {
 
     // The power of ten that the cells are divided by, from the largest value.
 
-  private:
+private:
     void Form_Load() override;
     void okbut_Click();
     void prntbut_Click();

@@ -8,7 +8,7 @@
 #include "forms/picturebox.h"
 
 class manualdeptfrm final : public forms::Form {
-  public:
+public:
     manualdeptfrm();
 
     forms::Label deptlbl{this, "deptlbl", "Department"};
@@ -25,7 +25,7 @@ class manualdeptfrm final : public forms::Form {
     // Orders the departments by area, as the area order of the problem does.
     void msorderdeptarea();
 
-  private:
+private:
     void Form_Load() override;
     void manualbut_Click();
     void okbut_Click();

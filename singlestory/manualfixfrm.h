@@ -6,7 +6,7 @@
 #include "forms/form.h"
 
 class manualfixfrm final : public forms::Form {
-  public:
+public:
     manualfixfrm();
 
     forms::Label Label1{this, "Label1", "Department"};

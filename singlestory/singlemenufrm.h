@@ -7,7 +7,7 @@
 #include "forms/form.h"
 
 class singlemenufrm final : public forms::Form {
-  public:
+public:
     singlemenufrm();
 
     forms::Label Label1{this, "Label1", "SINGLE STORY MENU"};
@@ -21,7 +21,7 @@ class singlemenufrm final : public forms::Form {
     forms::CommandButton tablebut{this, "tablebut", "Summary Table of Saved Layouts"};
     forms::CommandButton backbut{this, "backbut", "Back to Main Menu"};
 
-  private:
+private:
     void Form_Load() override;
     void randombut_Click();
     void autobut_Click();

@@ -10,7 +10,7 @@
 #include <string_view>
 
 class tablesavedlayoutsfrm final : public forms::Form {
-  public:
+public:
     tablesavedlayoutsfrm();
 
     forms::Grid layoutgrd{this, "layoutgrd"};
@@ -26,7 +26,7 @@ class tablesavedlayoutsfrm final : public forms::Form {
     // Empties the four cells of row r.
     void blankrow(int r);
 
-  private:
+private:
     void Form_Load() override;
     void prntbut_Click();
     void deletebut_Click();

@@ -3,8 +3,8 @@
 // topped up to the largest story's area by a filler department "EMPTY".
 
 #include "model/module1.h"
-#include "model/tableindex.h"
 #include "model/numtext.h"
+#include "model/tableindex.h"
 
 #include <algorithm>
 

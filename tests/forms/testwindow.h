@@ -10,7 +10,7 @@
 #include <string>
 
 class TestWindow final : public forms::Form {
-  public:
+public:
     explicit TestWindow(std::string name = "testfrm") : Form(std::move(name), "Test") {
         column({&caption, &box, &okbut, &items});
         place(layoutbox, 240, 2400, 9600, 3000);
@@ -29,7 +29,7 @@ class TestWindow final : public forms::Form {
     std::function<void()> onload;
     int loads = 0;
 
-  private:
+private:
     void Form_Load() override {
         ++loads;
         if (onload) onload();

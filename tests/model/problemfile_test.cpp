@@ -165,7 +165,7 @@ const std::string fullproblem = crlf({
 });
 
 class ProblemFile : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         m = std::make_unique<Module1>();
         m->showmessage = [this](std::string_view t) { messages.emplace_back(t); };
@@ -426,7 +426,7 @@ TEST_F(ProblemFile, RecomputeDoesNothingWithoutSavedPartitions) {
 // ---- files that cannot be read -------------------------------------------
 
 class UnreadableFile : public ProblemFile {
-  protected:
+protected:
     void SetUp() override {
         ProblemFile::SetUp();
         ASSERT_TRUE(load(fullproblem, "GOOD"));

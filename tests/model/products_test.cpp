@@ -39,7 +39,7 @@ void expectendtoend(const Module1& m) {
 }
 
 class Products : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         m.addproduct(typed("Gear", 5, {1, 3, 2}));
         m.addproduct(typed("Shaft", 7, {2, 4}));

@@ -13,7 +13,7 @@
 namespace {
 
 class SavedTable : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         setlayoutproblem(m, {{"A", 100}, {"B", 50}, {"C", 80}, {"D", 120}},
                          {{1, 2, "A"}, {3, 4, "E"}, {1, 4, "I"}, {2, 3, "X"}});

@@ -217,7 +217,7 @@ TEST(SearchLayouts, EachLayoutIsItsRandomStartImproved) {
 }
 
 class Search : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         setlayoutproblem(m, {{"A", 100}, {"B", 50}, {"C", 80}, {"D", 120}, {"E", 60}, {"F", 90}},
                          {{1, 2, "A"}, {3, 4, "A"}, {5, 6, "E"}, {1, 6, "X"}, {2, 5, "I"}});

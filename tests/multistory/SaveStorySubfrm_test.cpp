@@ -30,7 +30,7 @@ std::string readfile(const std::filesystem::path& file) {
 }
 
 class StoryExport : public PartitionWindows {
-  protected:
+protected:
     void SetUp() override {
         PartitionWindows::SetUp();
         // Ten departments; partition 1 puts 600 on story 1 (in the order 7, 3,

@@ -14,7 +14,7 @@ struct RatedPair {
 };
 
 class PartitionWindows : public ScriptedTest {
-  protected:
+protected:
     void SetUp() override {
         ScriptedTest::SetUp();
         m.program = Program::storeymany;

@@ -12,7 +12,7 @@
 namespace {
 
 class SavedPartitions : public PartitionWindows {
-  protected:
+protected:
     void SetUp() override {
         PartitionWindows::SetUp();
         m.maxadjscore = 50;

@@ -12,7 +12,7 @@
 #include <vector>
 
 class Definition : public ScriptedTest {
-  protected:
+protected:
     void SetUp() override {
         ScriptedTest::SetUp();
         installwindows(m);

@@ -7,7 +7,7 @@
 namespace {
 
 class Loads : public Definition {
-  protected:
+protected:
     void SetUp() override {
         Definition::SetUp();
         setproblem({"Press", "Weld", "Paint"}, {1, 1, 1});

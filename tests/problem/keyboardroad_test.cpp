@@ -9,7 +9,7 @@
 namespace {
 
 class KeyboardRoad : public Definition {
-  protected:
+protected:
     void typeproblem() {
         driver.on<sourcefrm>("sourcefrm", [](sourcefrm& f) { f.Keybut.press(); });
         driver.on<mainfrm>("mainfrm", [](mainfrm& f) {

@@ -1,12 +1,12 @@
 // The length-to-width ratio: presets and a typed length and width.
+#include "problem/lengthwidthfrm.h"
 #include "problem/lwratiofrm.h"
-#include "problem/specxyfrm.h"
 #include "tests/problem/definition.h"
 
 namespace {
 
 class Ratio : public Definition {
-  protected:
+protected:
     struct Drawing {
         double lwratio, width, height, cellwidth, cellheight, aux1, aux2, aux3;
         bool operator==(const Drawing&) const = default;

@@ -8,7 +8,7 @@
 namespace {
 
 class Departments : public Definition {
-  protected:
+protected:
     void SetUp() override {
         Definition::SetUp();
         m.program = Program::storeymany;

@@ -34,7 +34,7 @@ std::vector<forms::DrawOp> lines(const std::vector<forms::DrawOp>& ops) {
 }
 
 class Matrices : public ScriptedTest {
-  protected:
+protected:
     void departments(int n) {
         m.ndept = n;
         for (int i = 1; i <= n; ++i)

@@ -14,7 +14,7 @@
 namespace {
 
 class ProductWindows : public ScriptedTest {
-  protected:
+protected:
     void SetUp() override {
         ScriptedTest::SetUp();
         m.ndept = 5;

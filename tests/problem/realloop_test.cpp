@@ -66,6 +66,10 @@ void runroad(Program program) {
 
 } // namespace
 
-TEST(RealEventLoop, StoreyoneStartsAndQuits) { runroad(Program::storeyone); }
+TEST(RealEventLoop, StoreyoneStartsAndQuits) {
+    runroad(Program::storeyone);
+}
 
-TEST(RealEventLoop, StoreymanyStartsAndQuits) { runroad(Program::storeymany); }
+TEST(RealEventLoop, StoreymanyStartsAndQuits) {
+    runroad(Program::storeymany);
+}

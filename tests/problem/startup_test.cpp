@@ -37,7 +37,8 @@ protected:
                                                 &f.quitbut};
         std::sort(b.begin(), b.end(), [](auto* x, auto* y) { return x->y() < y->y(); });
         std::vector<std::string> captions;
-        for (auto* x : b) captions.push_back(x->caption());
+        for (auto* x : b)
+            captions.push_back(x->caption());
         return captions;
     }
 };

@@ -16,7 +16,7 @@ namespace {
 using Strings = std::vector<std::string>;
 
 class AutomaticSearch : public LayoutWindows {
-  protected:
+protected:
     // Asks for the typed count of layouts; the manual window runs place, the
     // table keeps its column 0.
     void search(

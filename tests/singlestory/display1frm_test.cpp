@@ -56,7 +56,7 @@ bool hasline(const std::vector<forms::DrawOp>& ops, double x1, double y1, double
 // wall), THREE the whole bottom band. A and E pairs touch, and so does the
 // X pair: raw score 10 + 5 - 10 = 5 of at most 15.
 class Display : public ScriptedTest {
-  protected:
+protected:
     void SetUp() override {
         ScriptedTest::SetUp();
         setlayoutproblem(m, {{"ONE", 100}, {"TWO", 200}, {"THREE", 300}},

@@ -16,7 +16,7 @@ constexpr std::array<int, 6> basis = {0, 101, 201, 501, 801, 902};
 
 // Five departments; three saved layouts, the third of them the basis below.
 class Walk : public ScriptedTest {
-  protected:
+protected:
     void SetUp() override {
         ScriptedTest::SetUp();
         setlayoutproblem(m, {{"A", 100}, {"B", 100}, {"C", 100}, {"D", 100}, {"E", 100}},

@@ -16,7 +16,7 @@ namespace {
 
 // ONE and TWO share the top band (10 high), THREE fills the bottom band.
 class Analysis : public ScriptedTest {
-  protected:
+protected:
     void SetUp() override {
         ScriptedTest::SetUp();
         setlayoutproblem(m, {{"ONE", 100}, {"TWO", 200}, {"THREE", 300}},

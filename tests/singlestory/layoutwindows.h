@@ -9,7 +9,7 @@
 #include <string>
 
 class LayoutWindows : public ScriptedTest {
-  protected:
+protected:
     void SetUp() override {
         ScriptedTest::SetUp();
         setlayoutproblem(m,

@@ -18,7 +18,7 @@ using Kind = forms::DrawOp::Kind;
 using Strings = std::vector<std::string>;
 
 class ManualPlacement : public LayoutWindows {
-  protected:
+protected:
     void open(std::function<void(manualdeptfrm&)> script) {
         driver.on<manualdeptfrm>("manualdeptfrm", [this, script](manualdeptfrm& f) {
             script(f);

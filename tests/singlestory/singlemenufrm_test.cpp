@@ -19,7 +19,7 @@ namespace {
 using Strings = std::vector<std::string>;
 
 class SingleMenu : public LayoutWindows {
-  protected:
+protected:
     // Opens the menu, runs the script, then goes back to the main menu.
     void menu(std::function<void(singlemenufrm&)> script) {
         driver.on<singlemenufrm>("singlemenufrm", [script](singlemenufrm& f) {

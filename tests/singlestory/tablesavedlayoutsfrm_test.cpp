@@ -21,7 +21,7 @@ const int parted[] = {0, 101, 301, 701, 901, 202, 102};
 const int scattered[] = {0, 901, 101, 201, 801, 502, 401};
 
 class LayoutTable : public LayoutWindows {
-  protected:
+protected:
     void SetUp() override {
         LayoutWindows::SetUp();
         m.prodflag = 1;

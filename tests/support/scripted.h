@@ -15,7 +15,7 @@
 #include <vector>
 
 class ScriptedTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         // Messages and windows of the shared procedures go through the real
         // hooks, so the driver sees them like the windows' own.
@@ -32,7 +32,7 @@ class ScriptedTest : public ::testing::Test {
     // The program state of this test (module1() refers to it).
     Module1 m;
 
-  private:
+private:
     static std::string joined(const std::vector<std::string>& items) {
         std::string out;
         for (const std::string& s : items)

@@ -8,7 +8,7 @@
 #include <string_view>
 
 class TempDir final {
-  public:
+public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -21,18 +21,18 @@ class TempDir final {
     // Writes a file inside the folder (bytes as given); returns its path.
     std::filesystem::path write(std::string_view name, std::string_view content) const;
 
-  private:
+private:
     std::filesystem::path path_;
 };
 
 // Makes a folder the current one until the guard goes.
 class CurrentFolder final {
-  public:
+public:
     explicit CurrentFolder(const std::filesystem::path& folder);
     ~CurrentFolder();
     CurrentFolder(const CurrentFolder&) = delete;
     CurrentFolder& operator=(const CurrentFolder&) = delete;
 
-  private:
+private:
     std::filesystem::path previous_;
 };

@@ -1,4 +1,4 @@
-#include "problem/specxyfrm.h"
+#include "problem/lengthwidthfrm.h"
 
 #include "model/module1.h"
 #include "model/numtext.h"

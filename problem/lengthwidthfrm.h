@@ -5,7 +5,7 @@
 #include "forms/form.h"
 
 class specxyfrm final : public forms::Form {
-  public:
+public:
     specxyfrm();
 
     forms::Label Label1{this, "Label1", "Length Ratio"};
@@ -15,7 +15,7 @@ class specxyfrm final : public forms::Form {
     forms::CommandButton okbut{this, "okbut", "Ok"};
     forms::CommandButton backbut{this, "backbut", "Back"};
 
-  private:
+private:
     void okbut_Click();
     void backbut_Click();
 };
