@@ -43,12 +43,20 @@ Label::Label(Form* form, std::string_view n, std::string_view caption) : QLabel(
     setCaption(caption);
 }
 
+// A carriage return on its own breaks a caption's line, as the captions of
+// this system expect; Qt would draw it as a blank, so it is shown as a line
+// separator and given back as a carriage return.
 std::string Label::caption() const {
-    return text().toStdString();
+    QString t = text();
+    t.replace(QChar::LineSeparator, QChar(u'\r'));
+    return t.toStdString();
 }
 
 void Label::setCaption(std::string_view caption) {
-    setText(qs(caption));
+    QString t = qs(caption);
+    for (qsizetype i = 0; i < t.size(); ++i)
+        if (t[i] == u'\r' && (i + 1 == t.size() || t[i + 1] != u'\n')) t[i] = QChar::LineSeparator;
+    setText(t);
 }
 
 TextBox::TextBox(Form* form, std::string_view n, std::string_view text) : QLineEdit(form) {

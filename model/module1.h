@@ -7,8 +7,10 @@
 // The tables are std::array so that a bad index is caught in checked builds;
 // procedures check every index that comes from a file or a user before use.
 //
-// The procedures take no arguments, return nothing and report through the
-// state, as the rest of the program expects. Where a procedure must tell the
+// The procedures work on the state and report through it, as the rest of the
+// program expects; they take no arguments except where they work on a part
+// the caller names (a pair range, a saved entry), and the problem-file reader
+// and writer say whether they succeeded. Where a procedure must tell the
 // user something or open a window it calls the hooks below, which the window
 // layer installs, so that this module needs nothing but the standard library.
 

@@ -29,11 +29,12 @@ void SaveStorySubfrm::contbut_Click() {
     Module1& m = module1();
     // A number with a fraction names the partition of its whole part.
     const double p = std::floor(numtext::val(ntxt.text()));
+    // The number typed is kept even when refused; a far-off number saturates.
+    m.exportpartno = int(std::clamp(p, -1e9, 1e9));
     if (p < 1 || p > std::clamp(m.nsavedpart.whole(), 0L, long(maxsavedpart))) {
         m.msgbox("Partition number out of range.");
         return;
     }
-    m.exportpartno = int(p);
     m.savestoryfiles();
     const int stories = std::clamp(m.nstories, 0, maxstories);
     for (int s = 1; s <= stories; ++s)

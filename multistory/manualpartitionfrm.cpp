@@ -4,6 +4,7 @@
 #include "model/numtext.h"
 #include "multistory/manualpartition2frm.h"
 
+#include <algorithm>
 #include <cmath>
 
 manualpartitionfrm::manualpartitionfrm() : Form("manualpartitionfrm", "Manual Partition") {
@@ -22,8 +23,10 @@ void manualpartitionfrm::contbut_Click() {
     // A manual partition has no desired factor (storeyone keeps the one it had).
     if (many) m.desiredadf = "";
     const double stories = std::floor(numtext::val(svnstortxt.text()));
+    // The count is kept even when refused (the entry window is never opened
+    // with it); a far-off number saturates.
+    m.nstories = int(std::clamp(stories, -1e9, 1e9));
     if (stories > 1 && stories < 7) {
-        m.nstories = int(stories);
         close();
         manualpartition2frm entry;
         entry.show_modal();

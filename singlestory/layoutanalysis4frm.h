@@ -23,8 +23,6 @@ public:
     forms::CommandButton okbut{this, "okbut", "Continue"};
     forms::CommandButton prntbut{this, "prntbut", "Print"};
 
-    // The power of ten that the cells are divided by, from the largest value.
-
 private:
     void Form_Load() override;
     void okbut_Click();

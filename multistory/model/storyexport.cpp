@@ -7,6 +7,7 @@
 #include "model/tableindex.h"
 
 #include <algorithm>
+#include <string>
 
 namespace {
 
@@ -15,6 +16,13 @@ namespace {
 Cell pairvalue(const Table2<Cell, 19, 19>& table, int a, int b) {
     if (a == 0 || b == 0 || a == b) return {};
     return a < b ? table[a][b] : table[b][a];
+}
+
+// A relationship letter as the export keeps it: always a text, so that an
+// empty cell becomes the empty text and a number its plain text form.
+Cell lettertext(const Cell& letter) {
+    if (letter.istext()) return letter;
+    return Cell(letter.isempty() ? std::string() : numtext::filenumber(letter.num()));
 }
 
 // The problem as it stands before the export writes its stories.
@@ -69,7 +77,7 @@ void makestoryproblem(Module1& m, const KeptProblem& k, int s, double largest) {
         for (int j = i + 1; j <= count; ++j) {
             const int di = std::clamp(m.storymembers[s][i], 0, maxdept);
             const int dj = std::clamp(m.storymembers[s][j], 0, maxdept);
-            m.relchart[i][j] = pairvalue(k.relchart, di, dj);
+            m.relchart[i][j] = lettertext(pairvalue(k.relchart, di, dj));
             m.flowmatrix[i][j] = pairvalue(k.flowmatrix, di, dj);
             m.addflowmatrix[i][j] = m.flowmatrix[i][j];
         }
@@ -125,6 +133,10 @@ void Module1::savestoryfiles() {
 
     KeptProblem kept;
     copyproblem(kept, *this);
+    const int n = std::clamp(ndept, 0, maxdept);
+    for (int i = 1; i <= n - 1; ++i)
+        for (int j = i + 1; j <= n; ++j)
+            kept.relchart[i][j] = lettertext(kept.relchart[i][j]);
     double largest = 0;
     for (int s = 1; s <= nstories; ++s)
         if (storyarea[s] > largest) largest = storyarea[s];

@@ -5,6 +5,7 @@
 #include "tests/support/scripted.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
@@ -156,6 +157,15 @@ TEST(Controls, LabelsShowTheirTextAsWritten) {
     w.caption.setCaption("<--------->");
     EXPECT_EQ(w.caption.caption(), "<--------->");
     EXPECT_EQ(w.caption.textFormat(), Qt::PlainText);
+}
+
+TEST(Controls, ACarriageReturnBreaksALabelsLine) {
+    TestWindow w;
+    w.caption.setCaption("one\r\rtwo\r\nthree");
+    EXPECT_EQ(w.caption.caption(), "one\r\rtwo\r\nthree");
+    // Drawn as line breaks, not as blanks: the label needs four lines of height.
+    const QFontMetrics fm(w.caption.font());
+    EXPECT_GE(w.caption.sizeHint().height(), 4 * fm.height());
 }
 
 TEST(Forms, GeometryIsInTwips) {

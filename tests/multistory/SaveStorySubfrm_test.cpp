@@ -113,10 +113,11 @@ TEST_F(StoryExport, WritesEachStoryRenumberedWithAFillerForTheSmallerStory) {
     });
     driver.on<SaveStorySubfrm>("SaveStorySubfrm", [&](SaveStorySubfrm& f) {
         EXPECT_EQ(f.Label1.caption(), "Layout number to save");
-        for (const char* typed : {"0", "4", "x"}) {
+        for (const char* typed : {"0", "x", "4"}) {
             f.ntxt.type(typed);
             f.contbut.press();
         }
+        EXPECT_EQ(m.exportpartno, 4);
         f.ntxt.type("1.6");
         f.contbut.press();
         EXPECT_EQ(f.filelbl[0].caption(), name + "- 1");
@@ -170,6 +171,17 @@ TEST_F(StoryExport, LeavesTheProblemAsItWasButForTheCurrentPartitionAndTheFlags)
     EXPECT_EQ(members(1), (std::vector<int>{7, 3, 2, 5, 1}));
     EXPECT_EQ(m.partscore, 11);
     EXPECT_EQ(m.partspare, Cell("kept"));
+}
+
+TEST_F(StoryExport, KeepsEveryLetterAsText) {
+    // A file may leave a letter empty or give a number; the export keeps letters as texts.
+    m.relchart[1][5] = Cell::empty();
+    m.relchart[4][9] = Cell(5);
+    exportpartition("1");
+    EXPECT_NE(story(1).find("\r\n\"\",0,0\r\n333,"), std::string::npos);
+    EXPECT_NE(story(2).find("\r\n\"5\",7,7\r\n"), std::string::npos);
+    EXPECT_EQ(m.relchart[1][5], Cell(""));
+    EXPECT_EQ(m.relchart[4][9], Cell("5"));
 }
 
 TEST_F(StoryExport, EqualStoriesGetNoFiller) {

@@ -22,11 +22,13 @@ bool opened(const forms::Driver& driver, const std::string& name) {
 TEST_F(ManualPartition, TakesStoriesAndDepartmentsAsWholeNumbersAndShowsTheScoredPartition) {
     m.desiredadf = 0.3;
     std::vector<std::string> emptied;
+    std::vector<int> refused;
     driver.on<manualpartitionfrm>("manualpartitionfrm", [&](manualpartitionfrm& f) {
         for (const char* typed : {"7", "1", "0", "-3", "abc"}) {
             f.svnstortxt.type(typed);
             f.contbut.press();
             emptied.push_back(f.svnstortxt.text());
+            refused.push_back(m.nstories);
         }
         f.svnstortxt.type("2.9");
         f.contbut.press();
@@ -64,6 +66,7 @@ TEST_F(ManualPartition, TakesStoriesAndDepartmentsAsWholeNumbersAndShowsTheScore
     window.show_modal();
 
     EXPECT_EQ(emptied, std::vector<std::string>(5, ""));
+    EXPECT_EQ(refused, (std::vector<int>{7, 1, 0, -3, 0}));
     const std::vector<std::string> range(5, "Value must be between 2 and 6");
     std::vector<std::string> expected = range;
     for (const char* text :
