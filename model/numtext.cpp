@@ -1,5 +1,6 @@
 #include "model/numtext.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -118,8 +119,24 @@ std::string format(double value, std::string_view pattern) {
     return out;
 }
 
+std::string plain(double value) {
+    if (!std::isfinite(value)) return "0";
+    // 15 significant digits in fixed notation, trailing zeros dropped.
+    const int magnitude = value == 0 ? 0 : int(std::floor(std::log10(std::fabs(value))));
+    const int decimals = std::clamp(14 - magnitude, 0, 340);
+    std::array<char, 400> buf{};
+    std::snprintf(buf.data(), buf.size(), "%.*f", decimals, value);
+    std::string text(buf.data());
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.') text.pop_back();
+    }
+    if (text == "-0") text = "0";
+    return text;
+}
+
 std::string str(double value) {
-    std::string text = shortest(value);
+    std::string text = plain(value);
     return text.front() == '-' ? text : " " + text;
 }
 

@@ -17,8 +17,12 @@ double val(std::string_view text);
 // format(7, "#0") = "7", format(1234.5, "######0.0") = "1234.5".
 std::string format(double value, std::string_view pattern);
 
-// The text form of a number: a leading blank in place of a plus sign
-// (" 3", "-3", " 2.5"), as captions, list items and grid cells show it.
+// A number as a box shows it plainly: at most 15 significant digits, no
+// exponent, no trailing zeros ("3", "-2.5", "300.3" for 100.1 + 200.2).
+std::string plain(double value);
+
+// The text form of a number: the plain number with a leading blank in place of
+// a plus sign (" 3", "-3", " 2.5"), as captions, list items and grid cells show it.
 std::string str(double value);
 
 // A number printed into a drawing on its own: the sign place (a blank when

@@ -15,7 +15,7 @@ namespace {
 
 // A stored number as its box shows it: no sign place, nothing for an empty cell.
 std::string plain(const Cell& c) {
-    return c.isnumber() ? numtext::filenumber(c) : c.str();
+    return c.isnumber() ? numtext::plain(c) : c.str();
 }
 
 // The building takes its size from the default ratio.
@@ -91,7 +91,7 @@ void mainfrm::readareas() {
 
 void mainfrm::showstats() {
     const Module1& m = module1();
-    totaltxt.setText(numtext::filenumber(m.totalarea));
+    totaltxt.setText(numtext::plain(m.totalarea));
     avgtxt.setText(numtext::format(m.avgarea, "######0.0"));
     stdtxt.setText(numtext::format(m.stdarea, "######0.0"));
 }

@@ -85,7 +85,7 @@ void reviewproductfrm::Form_Load() {
             if (position < 1 || position > maxprodvec) continue;
             forms::TextBox& box = prodvectxt[int(nstepboxes * (p - 1) + k)];
             box.setvisible(true);
-            box.setText(numtext::filenumber(m.prodvec[std::size_t(position)]));
+            box.setText(numtext::plain(m.prodvec[std::size_t(position)]));
         }
     }
     m.buildflowmatrix();

@@ -38,7 +38,7 @@ void svect2frm::Form_Load() {
     for (int i = 1; i <= n; ++i) {
         itxt[i - 1].setText(numtext::format(i, "0"));
         nmdpttxt[i - 1].setText(m.deptname[i]);
-        dscortxt[i - 1].setText(numtext::filenumber(m.deptscore[i]));
+        dscortxt[i - 1].setText(numtext::plain(m.deptscore[i]));
     }
 }
 

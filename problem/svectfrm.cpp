@@ -45,7 +45,7 @@ void svectfrm::showrows() {
     const Module1& m = module1();
     for (int k = 1; k <= 6; ++k) {
         kodetxt[k - 1].setText(m.relcode[k].str());
-        scortxt[k - 1].setText(numtext::filenumber(m.relweight[k]));
+        scortxt[k - 1].setText(numtext::plain(m.relweight[k]));
     }
 }
 

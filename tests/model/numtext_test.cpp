@@ -91,3 +91,14 @@ TEST(NumText, FileNumbersReadBackExactly) {
         EXPECT_EQ(val(text), v) << text;
     }
 }
+
+TEST(NumText, PlainNumbersShowFifteenSignificantDigits) {
+    EXPECT_EQ(numtext::plain(100.1 + 200.2), "300.3");
+    EXPECT_EQ(numtext::str(0.1 + 0.2), " 0.3");
+    EXPECT_EQ(numtext::plain(-2.5), "-2.5");
+    EXPECT_EQ(numtext::plain(1234567.125), "1234567.125");
+    EXPECT_EQ(numtext::plain(1e20), "100000000000000000000");
+    EXPECT_EQ(numtext::plain(-0.0), "0");
+    // The file keeps every digit that reads back exactly.
+    EXPECT_EQ(numtext::filenumber(100.1 + 200.2), "300.29999999999995");
+}
