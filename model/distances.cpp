@@ -6,21 +6,10 @@
 // sorted distances with the rated pairs' scores, strongest class first.
 
 #include "model/module1.h"
+#include "model/tableindex.h"
 
 #include <algorithm>
 #include <cmath>
-
-namespace {
-
-int problemsize(int ndept) {
-    return std::clamp(ndept, 0, maxdept);
-}
-
-bool savedindex(int q) {
-    return q >= 0 && q < savedlayoutstorage;
-}
-
-} // namespace
 
 void Module1::calcdistmatrix() {
     const int n = problemsize(ndept);

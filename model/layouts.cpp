@@ -2,15 +2,12 @@
 // the table of saved layouts, and the moves between them.
 
 #include "model/module1.h"
+#include "model/tableindex.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
-
-int problemsize(int ndept) {
-    return std::clamp(ndept, 0, maxdept);
-}
 
 // A department number or position code read back from the saved table. A
 // number no layout can hold reads as 0: nothing placed there.

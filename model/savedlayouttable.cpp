@@ -7,18 +7,6 @@
 
 #include <algorithm>
 
-namespace {
-
-int problemsize(int ndept) {
-    return std::clamp(ndept, 0, maxdept);
-}
-
-bool savedindex(int q) {
-    return q >= 0 && q < savedlayoutstorage;
-}
-
-} // namespace
-
 void Module1::copysavedlayout(int from, int to) {
     if (!savedindex(from) || !savedindex(to) || from == to) return;
     savedadjscore[to] = savedadjscore[from];

@@ -12,16 +12,9 @@
 // This runs thousands of evaluations per search: nothing here allocates.
 
 #include "model/module1.h"
+#include "model/tableindex.h"
 
 #include <algorithm>
-
-namespace {
-
-int problemsize(int ndept) {
-    return std::clamp(ndept, 0, maxdept);
-}
-
-} // namespace
 
 void Module1::searchlayouts() {
     // The trial entry after layout 20 is entry 21, the last the search may use.

@@ -23,3 +23,13 @@ inline int storynumber(const Cell& s) {
     const long v = s.whole();
     return v >= 1 && v <= maxstories ? int(v) : 0;
 }
+
+// The department count as a loop bound, kept within 0..18.
+inline int problemsize(int ndept) {
+    return std::clamp(ndept, 0, maxdept);
+}
+
+// Whether q is an entry of the saved-layout storage.
+inline bool savedindex(int q) {
+    return q >= 0 && q < savedlayoutstorage;
+}

@@ -3,6 +3,7 @@
 #include "forms/printer.h"
 #include "model/module1.h"
 #include "model/numtext.h"
+#include "model/tableindex.h"
 #include "singlestory/layoutanalysis1frm.h"
 #include "singlestory/layoutanalysis2frm.h"
 #include "singlestory/layoutanalysis3frm.h"
@@ -19,10 +20,6 @@ constexpr double paperfactor = 0.531225;
 
 bool department(int d) {
     return d >= 1 && d <= maxdept;
-}
-
-int problemsize(const Module1& m) {
-    return std::clamp(m.ndept, 0, maxdept);
 }
 
 // The normalised adjacency score of the shown layout.
@@ -145,7 +142,7 @@ void display1frm::drawlayout(forms::Surface& s, Placement at, double f) {
     s.linerel(0, -f * dh);
 
     // Legend: six departments to a row.
-    const int n = problemsize(m);
+    const int n = problemsize(m.ndept);
     for (int i = 1; i <= n; ++i) {
         const int row = (i - 1) / 6 + 1;
         const int first = row == 1 ? 1 : row == 2 ? 7 : 13;
@@ -213,7 +210,7 @@ void display1frm::makechangebut_Click() {
     Module1& m = module1();
     const double a = numtext::val(nnx1txt.text());
     const double b = numtext::val(nnx2txt.text());
-    const int n = problemsize(m);
+    const int n = problemsize(m.ndept);
     if (!goodnumber(a, n) || !goodnumber(b, n)) {
         m.msgbox("Bad department data!");
         nnx1txt.setText("");
@@ -246,7 +243,7 @@ void display1frm::Savebut_Click() {
 
 void display1frm::termbut_Click() {
     Module1& m = module1();
-    const int n = problemsize(m);
+    const int n = problemsize(m.ndept);
     for (int i = 1; i <= n; ++i)
         m.deptpos[std::size_t(i)] = 0;
     m.itermode = 0;
