@@ -3,8 +3,13 @@
 #include "problem/creditsfrm.h"
 #include "problem/filefrm.h"
 #include "problem/introfrm.h"
+#include "problem/mainfrm.h"
 #include "problem/mainmenufrm.h"
+#include "problem/relfrm.h"
 #include "problem/sourcefrm.h"
+#include "problem/svect2frm.h"
+#include "problem/svectfrm.h"
+#include "problem/windowtable.h"
 #include "tests/support/scripted.h"
 #include "tests/support/tempdir.h"
 
@@ -253,6 +258,85 @@ TEST_F(FileWindow, CancelOnTheLoadRoadLeavesNoFileName) {
     EXPECT_EQ(m.problemfile, "");
     EXPECT_EQ(m.newchart, 0);
     EXPECT_EQ(m.filemode, 2);
+}
+
+} // namespace
+
+namespace {
+
+// The file road in one program, then the same problem saved and opened in the other.
+class FileRoad : public ScriptedTest {
+protected:
+    TempDir dir;
+
+    // New Problem from disk: pick the file, then Continue through every window.
+    void loadthroughwindows(const std::string& folder, const std::string& name) {
+        driver.on<sourcefrm>("sourcefrm", [](sourcefrm& f) { f.diskbut.press(); });
+        driver.on<filefrm>("filefrm", [folder, name](filefrm& f) {
+            f.Dir1.setpath(folder);
+            f.File1.clickfile(name);
+            f.okbut.press();
+        });
+        driver.on<mainfrm>("mainfrm", [folder, name](mainfrm& f) {
+            EXPECT_EQ(f.datafilelbl.caption(), folder + "/" + name);
+            EXPECT_EQ(f.nmdpttxt[2].text(), "Machining");
+            EXPECT_EQ(f.areatxt[2].text(), "300");
+            f.okbut.press();
+        });
+        driver.on<relfrm>("relfrm", [](relfrm& f) {
+            // A loaded problem's chart opens filled.
+            EXPECT_FALSE(f.chart.pair(1, 2).text().empty());
+            f.okbut.press();
+        });
+        driver.on<svectfrm>("svectfrm", [](svectfrm& f) { f.okbut.press(); });
+        driver.on<svect2frm>("svect2frm", [](svect2frm& f) { f.okbut.press(); });
+    }
+    void savethroughwindows(const std::string& folder, const std::string& name) {
+        driver.on<filefrm>("filefrm", [folder, name](filefrm& f) {
+            f.Dir1.setpath(folder);
+            f.Text1.type(name);
+            f.okbut.press();
+        });
+    }
+};
+
+TEST_F(FileRoad, AProblemLoadedAndSavedInStoreyoneOpensInStoreymany) {
+    const std::string folder = dir.path().string();
+    std::filesystem::copy_file(MARQUETA_SOURCE_DIR "/examples/WORKSHOP", dir.path() / "WORKSHOP");
+
+    m.program = Program::storeyone;
+    m.initproblem();
+    driver.on<mainmenufrm>("mainmenufrm", [](mainmenufrm& f) {
+        f.newprobbut.press(); // storeyone's menu stays open through the new problem
+        f.Savebut.press();
+        f.quitbut.press();
+    });
+    loadthroughwindows(folder, "WORKSHOP");
+    savethroughwindows(folder, "COPY");
+    {
+        mainmenufrm menu;
+        menu.show_modal();
+    }
+    EXPECT_EQ(readfile(dir.path() / "COPY"), readfile(dir.path() / "WORKSHOP"));
+    const auto chart = m.relchart;
+
+    m = Module1();
+    installwindows(m);
+    m.program = Program::storeymany;
+    m.initproblem();
+    driver.on<mainmenufrm>("mainmenufrm", [](mainmenufrm& f) { f.newprobbut.press(); });
+    loadthroughwindows(folder, "COPY");
+    // storeymany's menu closes and opens again after the new problem.
+    driver.on<mainmenufrm>("mainmenufrm", [](mainmenufrm& f) { f.quitbut.press(); });
+    {
+        mainmenufrm menu;
+        menu.show_modal();
+    }
+    EXPECT_EQ(m.ndept, 6);
+    EXPECT_EQ(m.deptname[6], "Shipping");
+    EXPECT_EQ(m.relchart, chart);
+    EXPECT_EQ(m.problementered.num(), 1);
+    EXPECT_TRUE(driver.messages().empty());
 }
 
 } // namespace
