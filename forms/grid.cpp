@@ -34,6 +34,9 @@ Grid::Grid(Form* form, std::string_view name) : QTableWidget(form) {
     verticalHeader()->setDefaultSectionSize(px(rowtwips));
     horizontalHeader()->setDefaultSectionSize(px(coltwips));
     setWordWrap(false);
+    // Text that does not fit is cut at the cell's edge, without an ellipsis.
+    setTextElideMode(Qt::ElideNone);
+    setStyleSheet("QTableView::item { padding: 0px 1px; }");
     setrows(defaultrows);
     setcols(defaultcols);
 }
