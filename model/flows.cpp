@@ -3,6 +3,7 @@
 // the backup of the typed chart that is restored when the user goes back to it.
 
 #include "model/module1.h"
+#include "model/tableindex.h"
 
 #include <algorithm>
 #include <cmath>
@@ -30,7 +31,7 @@ double Module1::flowdivisor(double largest) {
 }
 
 void Module1::buildflowmatrix() {
-    const int n = std::clamp(ndept, 0, maxdept);
+    const int n = problemsize(ndept);
     maxflow = 0;
 
     // Each unit load moves along every consecutive pair of its routing steps.
@@ -66,7 +67,7 @@ void Module1::buildflowmatrix() {
 }
 
 void Module1::relchartfromflow() {
-    const int n = std::clamp(ndept, 0, maxdept);
+    const int n = problemsize(ndept);
     // Cuts at one to four fifths of the largest flow; a flow equal to a cut
     // gets the lower letter, and above the last one the first code.
     const double step = maxflow / 5;
@@ -90,7 +91,7 @@ void Module1::relchartfromflow() {
 void Module1::backuprelchart() {
     // While the chart is derived from flows the backup keeps the typed chart.
     if (relfromflow == 1) return;
-    const int n = std::clamp(ndept, 0, maxdept);
+    const int n = problemsize(ndept);
     relchartbackup[0] = n;
     int position = 0;
     for (int i = 1; i <= n - 1; ++i) {

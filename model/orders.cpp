@@ -2,6 +2,7 @@
 // rating class A, E, I, O, U, X.
 
 #include "model/module1.h"
+#include "model/tableindex.h"
 
 #include <algorithm>
 #include <string>
@@ -23,7 +24,7 @@ int ratingclass(const std::string& letter) {
 } // namespace
 
 void Module1::sortdeptsbyarea() {
-    const int n = std::clamp(ndept, 0, maxdept);
+    const int n = problemsize(ndept);
     // The order grows from department 1 in the middle of the buffer towards
     // both ends: lo and hi bound the filled stretch.
     for (int i = 2; i <= n; ++i)
@@ -65,7 +66,7 @@ void Module1::sortdeptsbyarea() {
 }
 
 void Module1::orderpairsbyrating() {
-    const int n = std::clamp(ndept, 0, maxdept);
+    const int n = problemsize(ndept);
     Table<int, 7> count{};
     for (int c = 1; c <= 6; ++c)
         relclassstart[c] = 1;

@@ -2,12 +2,13 @@
 // per code, the value list, the largest adjacency score and department scores.
 
 #include "model/module1.h"
+#include "model/tableindex.h"
 
 #include <algorithm>
 #include <string>
 
 void Module1::computescorevector() {
-    const int n = std::clamp(ndept, 0, maxdept);
+    const int n = problemsize(ndept);
     for (int i = 1; i <= n; ++i)
         deptscore[i] = 0;
     for (int k = 1; k <= 6; ++k)

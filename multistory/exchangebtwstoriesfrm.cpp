@@ -2,6 +2,7 @@
 
 #include "model/module1.h"
 #include "model/numtext.h"
+#include "model/tableindex.h"
 
 #include <algorithm>
 #include <cmath>
@@ -46,7 +47,7 @@ Place placeof(const Module1& m, const Table<int, maxdept + 1>& storyofdept, int 
 
 void exchangebtwstoriesfrm::contbut_Click() {
     Module1& m = module1();
-    const int n = std::clamp(m.ndept, 0, maxdept);
+    const int n = problemsize(m.ndept);
     const int a = department(nnx1txt.text(), n);
     const int b = department(nnx2txt.text(), n);
     // The story of every department, rebuilt from the member lists.

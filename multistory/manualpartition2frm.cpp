@@ -2,6 +2,7 @@
 
 #include "model/module1.h"
 #include "model/numtext.h"
+#include "model/tableindex.h"
 #include "multistory/msprintpartitionfrm.h"
 
 #include <algorithm>
@@ -46,7 +47,7 @@ void manualpartition2frm::Form_Load() {
     for (int i = 1; i <= maxdept; ++i)
         m.storyofdept[i] = 0;
     showcurrentstory();
-    const int n = std::clamp(m.ndept, 0, maxdept);
+    const int n = problemsize(m.ndept);
     for (int i = 1; i <= n; ++i) {
         deptlbl[i - 1].setCaption(numtext::str(i) + ". " + m.deptname[i]);
         deptlbl[i - 1].setvisible(true);

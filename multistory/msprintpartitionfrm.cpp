@@ -2,6 +2,7 @@
 
 #include "model/module1.h"
 #include "model/numtext.h"
+#include "model/tableindex.h"
 #include "multistory/exchangebtwstoriesfrm.h"
 
 #include <algorithm>
@@ -44,7 +45,7 @@ std::string msprintpartitionfrm::adftext(const Cell& factor) {
 
 void msprintpartitionfrm::Form_Load() {
     Module1& m = module1();
-    const int n = std::clamp(m.ndept, 0, maxdept);
+    const int n = problemsize(m.ndept);
     for (int i = 1; i <= n; ++i) {
         deptlbl[i - 1].setCaption(numtext::str(i) + ". " + m.deptname[i]);
         deptlbl[i - 1].setvisible(true);

@@ -2,6 +2,7 @@
 
 #include "model/module1.h"
 #include "model/numtext.h"
+#include "model/tableindex.h"
 #include "multistory/msprintpartitionfrm.h"
 
 #include <algorithm>
@@ -53,7 +54,7 @@ void moveup(Module1& m, int q) {
         for (int k = 1; k <= count; ++k)
             m.savedstorymembers[s][k][q] = m.savedstorymembers[s][k][from];
     }
-    const int n = std::clamp(m.ndept, 0, maxdept);
+    const int n = problemsize(m.ndept);
     for (int i = 1; i <= n; ++i)
         m.savedstoryofdept[i][q] = m.savedstoryofdept[i][from];
     m.savedpartscore[q] = m.savedpartscore[from];

@@ -2,6 +2,7 @@
 
 #include "model/module1.h"
 #include "model/numtext.h"
+#include "model/tableindex.h"
 #include "problem/t53336frm.h"
 
 #include <algorithm>
@@ -39,7 +40,7 @@ addmatrixfrm::addmatrixfrm() : Form("addmatrixfrm", "Display Layout") {
 
 void addmatrixfrm::Form_Load() {
     Module1& m = module1();
-    const int n = std::clamp(m.ndept, 0, maxdept);
+    const int n = problemsize(m.ndept);
     double largest = 0;
     for (int i = 1; i <= n - 1; ++i)
         for (int j = i + 1; j <= n; ++j)
@@ -69,7 +70,7 @@ void addmatrixfrm::makechgbut_Click() {
     Module1& m = module1();
     const double i = std::nearbyint(numtext::val(itxt.text()));
     const double j = std::nearbyint(numtext::val(jtxt.text()));
-    const int n = std::clamp(m.ndept, 0, maxdept);
+    const int n = problemsize(m.ndept);
     // A refused pair keeps the change controls shown with the value typed.
     if (!(i < j)) {
         m.msgbox("I must be < J!");

@@ -2,6 +2,7 @@
 
 #include "model/module1.h"
 #include "model/numtext.h"
+#include "model/tableindex.h"
 #include "problem/editfrm.h"
 #include "problem/mainmenufrm.h"
 
@@ -35,7 +36,7 @@ void flowfrm::Form_Load() {
     chart.showheadings(m.ndept, m.deptname);
     // Loads show as whole numbers, a load of 0 as an empty box; a new
     // problem's chart opens empty until it is first confirmed.
-    const int n = std::clamp(m.ndept, 0, maxdept);
+    const int n = problemsize(m.ndept);
     for (int i = 1; i <= n - 1; ++i) {
         for (int j = i + 1; j <= n; ++j) {
             forms::TextBox& box = chart.pair(i, j);
@@ -50,7 +51,7 @@ void flowfrm::Form_Load() {
 void flowfrm::okbut_Click() {
     Module1& m = module1();
     m.newchart = 0;
-    const int n = std::clamp(m.ndept, 0, maxdept);
+    const int n = problemsize(m.ndept);
     for (int i = 1; i <= n - 1; ++i)
         for (int j = i + 1; j <= n; ++j)
             m.flowmatrix[i][j] = numtext::val(chart.pair(i, j).text());

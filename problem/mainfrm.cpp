@@ -2,6 +2,7 @@
 
 #include "model/module1.h"
 #include "model/numtext.h"
+#include "model/tableindex.h"
 #include "problem/lwratiofrm.h"
 #include "problem/mainmenufrm.h"
 #include "problem/relfrm.h"
@@ -67,7 +68,7 @@ void mainfrm::Form_Load() {
         itxt[r].setText(numtext::format(r + 1, "0"));
     // Filling an area box runs the change handler as typing does, so the
     // count and the statistics are rebuilt row by row.
-    const int n = std::clamp(m.ndept, 0, maxdept);
+    const int n = problemsize(m.ndept);
     for (int i = 1; i <= n; ++i) {
         nmdpttxt[i - 1].setText(m.deptname[i]);
         areatxt[i - 1].setText(plain(m.deptarea[i]));
@@ -84,7 +85,7 @@ int mainfrm::lastnamedrow() const {
 
 void mainfrm::readareas() {
     Module1& m = module1();
-    for (int i = 1; i <= std::clamp(m.ndept, 0, maxdept); ++i)
+    for (int i = 1; i <= problemsize(m.ndept); ++i)
         m.deptarea[i] = numtext::val(areatxt[i - 1].text());
     m.computeareastats();
 }

@@ -1,4 +1,5 @@
 #include "problem/productsheet.h"
+#include "model/tableindex.h"
 
 #include "model/numtext.h"
 
@@ -40,7 +41,7 @@ productsheet::productsheet(forms::Form* form)
 
 void productsheet::showlegend(std::string_view dash) {
     const Module1& m = module1();
-    const int n = std::clamp(m.ndept, 0, maxdept);
+    const int n = problemsize(m.ndept);
     for (int i = 1; i <= n; ++i)
         nmdptlbl[i - 1].setCaption(numtext::str(i) + std::string(dash) +
                                    m.deptname[std::size_t(i)]);

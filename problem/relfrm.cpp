@@ -1,6 +1,7 @@
 #include "problem/relfrm.h"
 
 #include "model/module1.h"
+#include "model/tableindex.h"
 
 #include <algorithm>
 
@@ -32,7 +33,7 @@ void relfrm::Form_Load() {
     chart.hideall();
     chart.showheadings(m.ndept, m.deptname);
     // A new problem's chart opens empty until it is first confirmed.
-    const int n = std::clamp(m.ndept, 0, maxdept);
+    const int n = problemsize(m.ndept);
     for (int i = 1; i <= n - 1; ++i) {
         for (int j = i + 1; j <= n; ++j) {
             forms::TextBox& box = chart.pair(i, j);
@@ -46,7 +47,7 @@ void relfrm::okbut_Click() {
     Module1& m = module1();
     m.newchart = 0;
     // Letters are kept exactly as typed; their readers decide what counts.
-    const int n = std::clamp(m.ndept, 0, maxdept);
+    const int n = problemsize(m.ndept);
     for (int i = 1; i <= n - 1; ++i)
         for (int j = i + 1; j <= n; ++j)
             m.relchart[i][j] = Cell(chart.pair(i, j).text());

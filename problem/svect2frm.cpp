@@ -2,6 +2,7 @@
 
 #include "model/module1.h"
 #include "model/numtext.h"
+#include "model/tableindex.h"
 
 #include <algorithm>
 
@@ -28,7 +29,7 @@ svect2frm::svect2frm() : Form("svect2frm", "Score Vector") {
 
 void svect2frm::Form_Load() {
     Module1& m = module1();
-    const int n = std::clamp(m.ndept, 0, maxdept);
+    const int n = problemsize(m.ndept);
     for (int r = 1; r <= 18; ++r) {
         itxt[r - 1].setvisible(r <= n);
         nmdpttxt[r - 1].setvisible(r <= n);

@@ -1,4 +1,5 @@
 #include "problem/t53336frm.h"
+#include "model/tableindex.h"
 
 #include "model/numtext.h"
 #include "problem/addmatrixfrm.h"
@@ -26,7 +27,7 @@ void t53336frm::Form_Load() {
 
 void t53336frm::drawmatrix(forms::Surface& s, const Table2<Cell, 19, 19>& matrix) {
     const Module1& m = module1();
-    const int n = std::clamp(m.ndept, 0, maxdept);
+    const int n = problemsize(m.ndept);
     s.fontname("system");
     s.scale(0, 0, 640, 200);
 

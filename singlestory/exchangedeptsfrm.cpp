@@ -1,6 +1,7 @@
 #include "singlestory/exchangedeptsfrm.h"
 
 #include "model/module1.h"
+#include "model/tableindex.h"
 
 #include <algorithm>
 
@@ -17,7 +18,7 @@ exchangedeptsfrm::exchangedeptsfrm() : Form("exchangedeptsfrm", "Exchange Depart
 
 void exchangedeptsfrm::Form_Load() {
     const Module1& m = module1();
-    const int n = std::clamp(m.ndept, 0, maxdept);
+    const int n = problemsize(m.ndept);
     for (int i = 1; i <= n; ++i) {
         deptlst1.additem(m.deptname[i]);
         deptlst2.additem(m.deptname[i]);

@@ -2,6 +2,7 @@
 
 #include "model/module1.h"
 #include "model/numtext.h"
+#include "model/tableindex.h"
 #include "singlestory/display1frm.h"
 
 #include <algorithm>
@@ -27,7 +28,7 @@ void improvementalgorithmform::okbut_Click() {
     m.loadsavedlayout(m.baselayout);
     m.itercount = 0;
 
-    const int ndept = std::clamp(m.ndept, 0, maxdept);
+    const int ndept = problemsize(m.ndept);
     for (int i = 1; i <= ndept; ++i) {
         for (m.curlayout = i + 1; m.curlayout <= ndept; ++m.curlayout) {
             const int j = m.curlayout;

@@ -2,6 +2,7 @@
 
 #include "model/module1.h"
 #include "model/numtext.h"
+#include "model/tableindex.h"
 #include "singlestory/display1frm.h"
 
 #include <algorithm>
@@ -34,7 +35,7 @@ void layoutanalysis1frm::cell(int row, int col, std::string_view text) {
 void layoutanalysis1frm::Form_Load() {
     if (display_ != nullptr) display_->showactions(false);
     const Module1& m = module1();
-    const int n = std::clamp(m.ndept, 0, maxdept);
+    const int n = problemsize(m.ndept);
     // storeymany's table measures the length on the drawn rectangle and has
     // neither the Area column nor the totals.
     const bool many = m.program == Program::storeymany;

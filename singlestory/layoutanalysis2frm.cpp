@@ -1,6 +1,7 @@
 #include "singlestory/layoutanalysis2frm.h"
 
 #include "model/module1.h"
+#include "model/tableindex.h"
 #include "singlestory/pairtable.h"
 
 #include <algorithm>
@@ -49,7 +50,7 @@ std::string layoutanalysis2frm::pairletter(const std::string& letter, bool adjac
 void layoutanalysis2frm::Form_Load() {
     const Module1& m = module1();
     setuppairtable(chart);
-    const int n = std::clamp(m.ndept, 0, maxdept);
+    const int n = problemsize(m.ndept);
     for (int i = 1; i <= n - 1; ++i) {
         for (int j = i + 1; j <= n; ++j) {
             const bool adjacent = m.adjmatrix[std::size_t(i)][std::size_t(j)] != 0;

@@ -2,6 +2,7 @@
 
 #include "model/module1.h"
 #include "model/numtext.h"
+#include "model/tableindex.h"
 #include "singlestory/pairtable.h"
 
 #include <algorithm>
@@ -36,7 +37,7 @@ void layoutanalysis3frm::Form_Load() {
     Module1& m = module1();
     setuppairtable(chart);
     m.calcdistmatrix();
-    const int n = std::clamp(m.ndept, 0, maxdept);
+    const int n = problemsize(m.ndept);
     for (int i = 1; i <= n - 1; ++i)
         for (int j = i + 1; j <= n; ++j)
             showpair(chart, i, j, paircell(m.distmatrix[std::size_t(i)][std::size_t(j)]));

@@ -2,6 +2,7 @@
 
 #include "model/module1.h"
 #include "model/numtext.h"
+#include "model/tableindex.h"
 #include "singlestory/display1frm.h"
 #include "singlestory/pairtable.h"
 
@@ -39,7 +40,7 @@ void layoutanalysis4frm::Form_Load() {
     const Cell total = m.calcflowdistances();
     if (m.prodflag == 1) {
         m.flowscale = Module1::flowdivisor(m.maxflowdist);
-        const int n = std::clamp(m.ndept, 0, maxdept);
+        const int n = problemsize(m.ndept);
         for (int i = 1; i <= n - 1; ++i)
             for (int j = i + 1; j <= n; ++j)
                 showpair(chart, i, j,

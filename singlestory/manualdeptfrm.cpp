@@ -2,6 +2,7 @@
 
 #include "model/module1.h"
 #include "model/numtext.h"
+#include "model/tableindex.h"
 
 #include <algorithm>
 #include <cmath>
@@ -65,7 +66,7 @@ void manualdeptfrm::Form_Load() {
     layoutbox.print("Fixed Depts");
     m.hasfixed = 0;
 
-    const int n = std::clamp(m.ndept, 0, maxdept);
+    const int n = problemsize(m.ndept);
     for (int i = 1; i <= n; ++i) {
         const int row = (i - 1) / 6 + 1;
         const int first = row == 1 ? 1 : row == 2 ? 7 : 13;
@@ -156,7 +157,7 @@ void manualdeptfrm::manualbut_Click() {
 void manualdeptfrm::keepplacements() {
     Module1& m = module1();
     if (m.hasfixed == 1) {
-        const int n = std::clamp(m.ndept, 0, maxdept);
+        const int n = problemsize(m.ndept);
         for (int i = 1; i <= n; ++i)
             m.fixdeptpos[i] = m.deptpos[i];
         for (int z = 1; z <= 9; ++z) {

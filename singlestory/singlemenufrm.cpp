@@ -1,6 +1,7 @@
 #include "singlestory/singlemenufrm.h"
 
 #include "model/module1.h"
+#include "model/tableindex.h"
 #include "problem/mainmenufrm.h"
 #include "singlestory/automsearchfrm.h"
 #include "singlestory/display1frm.h"
@@ -54,7 +55,7 @@ void singlemenufrm::showlayout() {
 
 void singlemenufrm::randombut_Click() {
     Module1& m = module1();
-    const int n = std::clamp(m.ndept, 0, maxdept);
+    const int n = problemsize(m.ndept);
     if (m.program == Program::storeyone) {
         // Every department is placed afresh, those placed by hand included.
         for (int i = 1; i <= n; ++i)

@@ -3,6 +3,7 @@
 // the better improved candidate becomes the current partition.
 
 #include "model/module1.h"
+#include "model/tableindex.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,7 +16,7 @@ constexpr int classX = 6;
 constexpr int maxlistedpairs = 153;
 
 int deptcount(const Module1& m) {
-    return std::clamp(m.ndept, 0, maxdept);
+    return problemsize(m.ndept);
 }
 
 double area(const Module1& m, int d) {

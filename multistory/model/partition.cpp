@@ -2,6 +2,7 @@
 // difference factor, and the working records of the automatic partition.
 
 #include "model/module1.h"
+#include "model/tableindex.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,7 +11,7 @@
 namespace {
 
 int deptcount(const Module1& m) {
-    return std::clamp(m.ndept, 0, maxdept);
+    return problemsize(m.ndept);
 }
 
 int storiesof(const Module1& m) {

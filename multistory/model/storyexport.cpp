@@ -113,7 +113,7 @@ void Module1::loadsavedpartition(int q) {
         for (int k = 1; k <= storycount[s]; ++k)
             storymembers[s][k] = deptnumber(savedstorymembers[s][k][q]);
     }
-    const int n = std::clamp(ndept, 0, maxdept);
+    const int n = problemsize(ndept);
     for (int i = 1; i <= n; ++i)
         storyofdept[i] = storynumber(savedstoryofdept[i][q]);
     partscore = savedpartscore[q];
@@ -133,7 +133,7 @@ void Module1::savestoryfiles() {
 
     KeptProblem kept;
     copyproblem(kept, *this);
-    const int n = std::clamp(ndept, 0, maxdept);
+    const int n = problemsize(ndept);
     for (int i = 1; i <= n - 1; ++i)
         for (int j = i + 1; j <= n; ++j)
             kept.relchart[i][j] = lettertext(kept.relchart[i][j]);
