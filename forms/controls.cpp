@@ -4,6 +4,8 @@
 #include "forms/form.h"
 #include "forms/useraction.h"
 
+#include <QEvent>
+
 namespace forms {
 
 namespace {
@@ -61,7 +63,7 @@ void Label::setCaption(std::string_view caption) {
 
 TextBox::TextBox(Form* form, std::string_view n, std::string_view text) : QLineEdit(form) {
     name(*this, n);
-    QLineEdit::setText(qs(text));
+    showfromstart(qs(text));
     // Keys a user types run the change event; setText() and type() run it themselves.
     connect(this, &QLineEdit::textEdited, this, [this] {
         if (onchange) onchange();
@@ -74,9 +76,24 @@ std::string TextBox::text() const {
 
 void TextBox::setText(std::string_view text) {
     const QString t = qs(text);
-    if (t == QLineEdit::text()) return;
-    QLineEdit::setText(t);
-    if (onchange) onchange();
+    const bool changed = t != QLineEdit::text();
+    showfromstart(t);
+    if (changed && onchange) onchange();
+}
+
+// A name or number the program shows must be read from its first character;
+// QLineEdit leaves the cursor at the end, and with it the view of a long text.
+void TextBox::showfromstart(const QString& text) {
+    if (text != QLineEdit::text()) QLineEdit::setText(text);
+    setCursorPosition(0);
+}
+
+// A box the user cannot type in (row numbers, results) is passed over by Tab;
+// a click still focuses it, so that its text can be selected and copied.
+void TextBox::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::ReadOnlyChange)
+        setFocusPolicy(isReadOnly() ? Qt::ClickFocus : Qt::StrongFocus);
+    QLineEdit::changeEvent(e);
 }
 
 void TextBox::type(std::string_view text) {

@@ -36,7 +36,8 @@ class TextBox final : public QLineEdit {
 public:
     TextBox(Form* form, std::string_view name, std::string_view text = {});
     std::string text() const;
-    // Sets the text; the change event runs when the text differs, as when typed.
+    // Sets the text, shown from its start; the change event runs when the text
+    // differs, as when typed.
     void setText(std::string_view text);
     // What a user does: select all and type the text key by key; the change
     // event runs after every key.
@@ -47,6 +48,12 @@ public:
     void setalignment(Align a);
     void setfocus() { setFocus(); }
     std::function<void()> onchange;
+
+protected:
+    void changeEvent(QEvent* e) override;
+
+private:
+    void showfromstart(const QString& text);
 };
 
 class CommandButton final : public QPushButton {

@@ -9,6 +9,8 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <limits>
+#include <vector>
 
 namespace forms {
 
@@ -55,12 +57,110 @@ void centre(QWidget& w) {
     }
 }
 
+using Controls = std::vector<QWidget*>;
+
+bool leftof(const QWidget* a, const QWidget* b) {
+    return a->x() < b->x();
+}
+
+bool above(const QWidget* a, const QWidget* b) {
+    return a->y() < b->y();
+}
+
+bool overlapinheight(const QWidget* a, const QWidget* b) {
+    return a->y() < b->y() + b->height() && b->y() < a->y() + a->height();
+}
+
+// Every control that can take the focus, hidden ones too: Tab passes over
+// them while hidden and finds them in their place once shown.
+Controls focusable(const QWidget& form) {
+    Controls out;
+    for (QWidget* w : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!w->isWindow() && w->focusPolicy() != Qt::NoFocus) out.push_back(w);
+    return out;
+}
+
+// The columns of controls, left to right, split where a gap runs from top to
+// bottom with no control across it.
+std::vector<Controls> columns(Controls controls) {
+    std::stable_sort(controls.begin(), controls.end(), leftof);
+    std::vector<Controls> out;
+    int right = 0;
+    for (QWidget* w : controls) {
+        if (out.empty() || w->x() >= right) out.emplace_back();
+        out.back().push_back(w);
+        right = std::max(right, w->x() + w->width());
+    }
+    return out;
+}
+
+// Whether some control of a lies beside two controls of b that are not on one
+// row, that is, that do not overlap in height.
+bool spansrows(const Controls& a, const Controls& b) {
+    return std::any_of(a.begin(), a.end(), [&b](const QWidget* w) {
+        int lowesttop = std::numeric_limits<int>::min();
+        int highestbottom = std::numeric_limits<int>::max();
+        for (const QWidget* v : b)
+            if (overlapinheight(w, v)) {
+                lowesttop = std::max(lowesttop, v->y());
+                highestbottom = std::min(highestbottom, v->y() + v->height());
+            }
+        return highestbottom <= lowesttop;
+    });
+}
+
+bool lineup(const Controls& a, const Controls& b) {
+    return !spansrows(a, b) && !spansrows(b, a);
+}
+
+// A column that lines up row by row with the one to its left (the name and
+// area columns of a table) is read together with it, row by row. One that does
+// not (buttons beside a table, a list beside a stack of buttons) starts a
+// block read after the blocks to its left, so that Tab finishes a table
+// before it goes on.
+std::vector<Controls> blocks(const Controls& controls) {
+    const std::vector<Controls> cols = columns(controls);
+    std::vector<Controls> out;
+    for (std::size_t i = 0; i < cols.size(); ++i) {
+        if (i == 0 || !lineup(cols[i - 1], cols[i])) out.emplace_back();
+        out.back().insert(out.back().end(), cols[i].begin(), cols[i].end());
+    }
+    return out;
+}
+
+// A block top to bottom, each row left to right. A row is the topmost control
+// left and every control whose top lies less than half its height below that
+// one's top: controls meant to stand on one row often differ by a few pixels,
+// while the next row starts at least a height further down.
+Controls readrows(Controls block) {
+    std::stable_sort(block.begin(), block.end(), above);
+    for (auto row = block.begin(); row != block.end();) {
+        const int below = (*row)->y() + (*row)->height() / 2;
+        const auto end =
+            std::find_if(row, block.end(), [below](const QWidget* w) { return w->y() >= below; });
+        std::stable_sort(row, end, leftof);
+        row = end;
+    }
+    return block;
+}
+
 } // namespace
+
+void Form::chaintabs() {
+    Controls order;
+    for (const Controls& block : blocks(focusable(*this))) {
+        const Controls rows = readrows(block);
+        order.insert(order.end(), rows.begin(), rows.end());
+    }
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
 
 void Form::show_modal() {
     open_ = true;
     RunGuard guard{*this};
     Form_Load();
+    chaintabs();
     if (Driver* driver = Driver::current()) {
         driver->runmodal(*this);
     } else if (open_) {

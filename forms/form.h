@@ -8,8 +8,9 @@
 // controls out tidily in the order given.
 //
 // Every form is opened with show_modal(): it runs Form_Load, then runs modally
-// and returns when the form is closed. Forms are parentless and live on the
-// stack of the handler that opens them; never delete-on-close.
+// and returns when the form is closed. Tab goes through the controls in
+// reading order of their places at opening. Forms are parentless and live on
+// the stack of the handler that opens them; never delete-on-close.
 
 #include <QDialog>
 
@@ -67,6 +68,9 @@ protected:
 
 private:
     friend class Driver;
+    // Chains the controls for Tab in reading order: row by row, left to right,
+    // a table before the buttons beside it.
+    void chaintabs();
     std::string name_;
     bool open_ = false;
     int clientw_ = 0, clienth_ = 0; // the client size set, in pixels

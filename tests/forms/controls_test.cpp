@@ -56,6 +56,29 @@ TEST(Controls, SetTextRunsTheChangeEventOnlyWhenTheTextDiffers) {
     EXPECT_EQ(w.box.text(), "Zoë");
 }
 
+// A name or number the program puts in a box too narrow for it is read from
+// its first character; what the user types follows the cursor as usual.
+TEST(Controls, AProgramSetTextIsShownFromItsStart) {
+    // Where the box draws its cursor, once drawn: the view follows the cursor.
+    auto drawncursor = [](forms::TextBox& box) {
+        box.grab();
+        return box.inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+    };
+    TestWindow w;
+    const std::string name = "Finished Goods Warehouse";
+    forms::TextBox narrow(&w, "narrow", name);
+    forms::place(narrow, 240, 240, 900, 300);
+    EXPECT_EQ(narrow.cursorPosition(), 0);
+    narrow.type(name);
+    EXPECT_EQ(narrow.cursorPosition(), int(name.size()));
+    EXPECT_GT(drawncursor(narrow), narrow.width() / 2);
+    narrow.setText(name); // the same text, now shown from its start
+    EXPECT_EQ(narrow.cursorPosition(), 0);
+    narrow.setText("Raw Material Store Room");
+    EXPECT_EQ(narrow.cursorPosition(), 0);
+    EXPECT_LT(drawncursor(narrow), narrow.width() / 4);
+}
+
 TEST(Controls, HiddenOrDisabledControlsCannotBeWorkedUnderTheDriver) {
     forms::Driver driver;
     TestWindow w;

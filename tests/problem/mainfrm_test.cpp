@@ -1,6 +1,7 @@
 // The department window: the live count and statistics, Continue, Back.
 #include "problem/mainfrm.h"
 #include "problem/mainmenufrm.h"
+#include "tests/forms/tabkeys.h"
 #include "tests/problem/definition.h"
 
 #include <cmath>
@@ -173,7 +174,7 @@ TEST_F(Departments, NegativeTotalAreaGivesNoBuilding) {
 }
 
 TEST_F(Departments, LoadedProblemFillsTheRowsAndUpdatesSavedZoneAreas) {
-    setproblem({"Press", "Weld", "Ship"}, {100, 200, 300.5});
+    setproblem({"Press", "Weld", "Finished Goods Warehouse and Dispatch"}, {100, 200, 300.5});
     m.datasource = "d";
     m.problemfile = "/work/SHOP";
     m.nsavedlayouts = 2;
@@ -184,6 +185,7 @@ TEST_F(Departments, LoadedProblemFillsTheRowsAndUpdatesSavedZoneAreas) {
     expectroadafterContinue();
     driver.on<mainfrm>("mainfrm", [&](mainfrm& f) {
         EXPECT_EQ(f.datafilelbl.caption(), "/work/SHOP");
+        EXPECT_EQ(f.nmdpttxt[2].cursorPosition(), 0); // a long name shows its start
         EXPECT_EQ(f.areatxt[2].text(), "300.5");
         EXPECT_EQ(f.totaltxt.text(), "600.5");
         EXPECT_EQ(f.avgtxt.text(), "200.2");
@@ -196,6 +198,24 @@ TEST_F(Departments, LoadedProblemFillsTheRowsAndUpdatesSavedZoneAreas) {
     f.show_modal();
     EXPECT_EQ(m.savedzonearea[1][2].num(), 450.5);
     EXPECT_EQ(m.savedzonearea[2][1].num(), 0);
+}
+
+// Tab goes through the rows name, area, next row's name, passing over the row
+// numbers and the results; the buttons beside the rows come after the last row.
+TEST_F(Departments, TabGoesAlongEachRowThenToTheButtons) {
+    driver.on<mainfrm>("mainfrm", [](mainfrm& f) {
+        std::vector<std::string> expected;
+        for (int r = 0; r < 18; ++r) {
+            const std::string row = "(" + std::to_string(r) + ")";
+            if (r > 0) expected.push_back("nmdpttxt" + row);
+            expected.push_back("areatxt" + row);
+        }
+        expected.insert(expected.end(), {"okbut", "backbut", "prntbut", "nmdpttxt(0)"});
+        EXPECT_EQ(tabfrom(f.nmdpttxt[0], int(expected.size())), expected);
+        f.backbut.press();
+    });
+    mainfrm f;
+    f.show_modal();
 }
 
 } // namespace
