@@ -126,7 +126,11 @@ struct Module1 {
     void pickproduct();
     // Makes entry nprod an empty place right after the last routing.
     void prepareproductplace();
-    // Rebuilds the table from the backup with the typed product as the last one.
+    // The steps of the changed product's routing: the typed ones, then those
+    // of the picked routing beyond the change window's 18 boxes.
+    int changedlength(const TypedProduct& typed) const;
+    // Rebuilds the table from the backup with the typed product as the last
+    // one; does nothing when the routing vector has no room for it.
     void changeproduct(const TypedProduct& typed);
     // Brings back the table as it was before the product was picked.
     void restoreproducts();

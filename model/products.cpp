@@ -3,7 +3,8 @@
 // product p's steps are the prodveclen(p) entries from prodvecstart(p) on.
 // Removing a product moves the later routings down over its steps; changing
 // one removes it and appends the edited product as the last one, working from
-// a backup of the table taken when the product was picked.
+// a backup of the table taken when the product was picked. A routing longer
+// than the change window's 18 boxes keeps its further steps after the edited ones.
 //
 // A problem file may bring any start and length; every position is checked
 // against the routing vector before it is read or written.
@@ -127,10 +128,18 @@ void Module1::prepareproductplace() {
     prodvecstart[n] = wholeof(prodvectotal) + 1;
 }
 
+int Module1::changedlength(const TypedProduct& typed) const {
+    const long typedlength = typedsteps(typed);
+    if (selprod < 1 || selprod > maxprod) return int(typedlength);
+    const long beyond = wholeof(bakprodveclen[selprod]) - maxdept;
+    return int(typedlength + std::max(beyond, 0L));
+}
+
 void Module1::changeproduct(const TypedProduct& typed) {
     const int n = productcount(*this);
     const int picked = selprod;
-    const long length = typedsteps(typed);
+    const long typedlength = typedsteps(typed);
+    const long length = changedlength(typed);
     if (n < 1 || picked < 1 || picked > n || !routingroom(int(length))) return;
     prodveclen[n] = length;
 
@@ -158,8 +167,15 @@ void Module1::changeproduct(const TypedProduct& typed) {
     for (long k = std::max(pickedstart, 1L); k <= std::min(start - 1, long(maxprodvec)); ++k) {
         if (routingposition(k + pickedlength)) prodvec[k] = bakprodvec[k + pickedlength];
     }
-    for (long k = 1; k <= length; ++k) {
+    for (long k = 1; k <= typedlength; ++k) {
         if (routingposition(start + k - 1)) prodvec[start + k - 1] = typed.steps[k];
+    }
+    // The steps beyond the window's boxes, which only a file can bring, follow
+    // the edited ones as they were.
+    for (long k = typedlength + 1; k <= length; ++k) {
+        const long from = pickedstart + maxdept + k - typedlength - 1;
+        if (routingposition(start + k - 1))
+            prodvec[start + k - 1] = routingposition(from) ? bakprodvec[from] : Cell();
     }
     prodvectotal = start + length - 1;
 }

@@ -39,7 +39,7 @@ void modifyproductinfofrm2::changebut_Click() {
     Module1& m = module1();
     const Module1::TypedProduct typed = sheet.typed();
     // Only a file can have filled the routing vector so far.
-    if (!m.routingroom(typed.nsteps)) {
+    if (!m.routingroom(m.changedlength(typed))) {
         m.msgbox("No room for more routing steps!");
         return;
     }

@@ -3,6 +3,29 @@
 #include "model/module1.h"
 #include "problem/filefrm.h"
 
+#include <string>
+
+namespace {
+
+// The names a run keeps of the problem's file: the full name, and in
+// storeyone the file window's memory of the last name, folder and drive.
+struct FileNames {
+    std::string problemfile, savename, savefolder, savedrive;
+};
+
+FileNames filenames(const Module1& m) {
+    return {m.problemfile, m.savename, m.savefolder, m.savedrive};
+}
+
+void setfilenames(Module1& m, const FileNames& names) {
+    m.problemfile = names.problemfile;
+    m.savename = names.savename;
+    m.savefolder = names.savefolder;
+    m.savedrive = names.savedrive;
+}
+
+} // namespace
+
 sourcefrm::sourcefrm() : Form("sourcefrm", "Input Source") {
     Label1.setAlignment(Qt::AlignCenter);
     column({&Label1, &diskbut, &Keybut, &backbut}, 480, 240, 4200);
@@ -18,6 +41,7 @@ void sourcefrm::Form_Load() {
 
 void sourcefrm::diskbut_Click() {
     Module1& m = module1();
+    const FileNames loaded = filenames(m);
     m.filemode = 2;
     m.datasource = "d";
     m.newchart = 0;
@@ -27,9 +51,15 @@ void sourcefrm::diskbut_Click() {
         file.show_modal();
     }
     if (m.program == Program::storeyone) close();
-    // A file that could not be read leaves the problem as it was, and the
-    // department window is not opened for it.
-    if (!m.problemfile.empty() && m.loadproblemfile()) m.openwindow("mainfrm");
+    if (!m.problemfile.empty()) {
+        // A file that could not be read leaves the problem as it was, and with
+        // it the names of its file, which the main menu shows and the next save
+        // offers; the department window is not opened for it.
+        if (m.loadproblemfile())
+            m.openwindow("mainfrm");
+        else
+            setfilenames(m, loaded);
+    }
     close();
 }
 

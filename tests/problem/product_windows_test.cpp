@@ -7,6 +7,7 @@
 #include "problem/reviewproductfrm.h"
 #include "problem/t53336frm.h"
 #include "tests/support/scripted.h"
+#include "tests/support/tempdir.h"
 
 #include <string>
 #include <vector>
@@ -241,6 +242,52 @@ TEST_F(ProductWindows, CancelOrClosingTheChangeWindowRestoresTheTable) {
         EXPECT_EQ(m.prodvec, before.prodvec);
         EXPECT_EQ(m.prodvectotal, before.prodvectotal);
     }
+}
+
+// A routing of 20 steps, which only a file can bring, keeps the two steps
+// beyond the window's boxes after the edited ones.
+TEST_F(ProductWindows, ChangingALongerRoutingKeepsItsLastSteps) {
+    std::string file = "2,1\r\n\"Press\",100\r\n\"Weld\",100\r\n10\r\n5\r\n2\r\n1\r\n0\r\n-10\r\n"
+                       "\"A\",0,0\r\n,,,,,,,,,,\r\n3\r\n\"Gear\",5,1,3\r\n\"Long\",7,4,20\r\n"
+                       "\"Cover\",9,24,2\r\n25\r\n1\r\n2\r\n1\r\n";
+    std::vector<double> routing;
+    for (int k = 1; k <= 20; ++k) {
+        routing.push_back(100 + k);
+        file += std::to_string(100 + k) + "\r\n";
+    }
+    file += "2\r\n1\r\n0\r\n0\r\n";
+    TempDir dir;
+    m.problemfile = dir.write("LONG", file).string();
+    ASSERT_TRUE(m.loadproblemfile());
+
+    driver.on<modifyproductinfofrm>("modifyproductinfofrm", [](modifyproductinfofrm& f) {
+        f.prodlst.clickitem(1);
+        f.okbut.press();
+    });
+    driver.on<modifyproductinfofrm2>("modifyproductinfofrm2", [](modifyproductinfofrm2& f) {
+        EXPECT_EQ(f.prodvectxt[17].text(), " 118");
+        f.prodvectxt[2].type("9");
+        f.changebut.press();
+    });
+    driver.on<reviewproductfrm>("reviewproductfrm", leave);
+    modifyproductinfofrm f;
+    f.show_modal();
+
+    routing[2] = 9;
+    const auto steps = [this](int p) {
+        const long start = m.prodvecstart[std::size_t(p)].whole();
+        std::vector<double> out;
+        for (long k = 0; k < m.prodveclen[std::size_t(p)].whole(); ++k)
+            out.push_back(m.prodvec[std::size_t(start + k)].num());
+        return out;
+    };
+    EXPECT_EQ(m.prodname[3], "Long");
+    EXPECT_EQ(steps(3), routing);
+    EXPECT_EQ(steps(1), (std::vector<double>{1, 2, 1}));
+    EXPECT_EQ(steps(2), (std::vector<double>{2, 1}));
+    EXPECT_EQ(m.prodvecstart[3].whole(), 6);
+    EXPECT_EQ(m.prodvectotal.whole(), 25);
+    EXPECT_TRUE(driver.messages().empty());
 }
 
 TEST_F(ProductWindows, MatrixOpensOverTheReview) {

@@ -13,6 +13,7 @@
 #include "tests/support/scripted.h"
 #include "tests/support/tempdir.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -235,6 +236,7 @@ TEST_F(FileWindow, DoubleClickChoosesAndStoreymanyForgetsTheName) {
 TEST_F(FileWindow, RootFolderGetsNoDoubledSeparatorAndAFailedReadOpensNothing) {
     m.initproblem();
     m.ndept = 2;
+    m.problemfile = "/plans/OLD";
     driver.on<sourcefrm>("sourcefrm", [](sourcefrm& f) { f.diskbut.press(); });
     driver.on<filefrm>("filefrm", [](filefrm& f) {
         f.Dir1.setpath("/");
@@ -243,10 +245,11 @@ TEST_F(FileWindow, RootFolderGetsNoDoubledSeparatorAndAFailedReadOpensNothing) {
     });
     sourcefrm source;
     source.show_modal();
-    EXPECT_EQ(m.problemfile, "/NO-SUCH-MARQUETA-FILE");
+    ASSERT_EQ(driver.messages().size(), 1u);
+    EXPECT_NE(driver.messages()[0].find(" /NO-SUCH-MARQUETA-FILE"), std::string::npos);
+    EXPECT_EQ(m.problemfile, "/plans/OLD");
     EXPECT_EQ(m.datasource, "d");
     EXPECT_EQ(m.ndept, 2); // the problem is untouched
-    ASSERT_EQ(driver.messages().size(), 1u);
     EXPECT_EQ(driver.opened(), (std::vector<std::string>{"sourcefrm", "filefrm"}));
 }
 
@@ -269,14 +272,18 @@ class FileRoad : public ScriptedTest {
 protected:
     TempDir dir;
 
-    // New Problem from disk: pick the file, then Continue through every window.
-    void loadthroughwindows(const std::string& folder, const std::string& name) {
+    // New Problem from disk: the file picked in the file window.
+    void pickthroughwindows(const std::string& folder, const std::string& name) {
         driver.on<sourcefrm>("sourcefrm", [](sourcefrm& f) { f.diskbut.press(); });
         driver.on<filefrm>("filefrm", [folder, name](filefrm& f) {
             f.Dir1.setpath(folder);
             f.File1.clickfile(name);
             f.okbut.press();
         });
+    }
+    // New Problem from disk: pick the file, then Continue through every window.
+    void loadthroughwindows(const std::string& folder, const std::string& name) {
+        pickthroughwindows(folder, name);
         driver.on<mainfrm>("mainfrm", [folder, name](mainfrm& f) {
             EXPECT_EQ(f.datafilelbl.caption(), folder + "/" + name);
             EXPECT_EQ(f.nmdpttxt[2].text(), "Machining");
@@ -337,6 +344,86 @@ TEST_F(FileRoad, AProblemLoadedAndSavedInStoreyoneOpensInStoreymany) {
     EXPECT_EQ(m.relchart, chart);
     EXPECT_EQ(m.problementered.num(), 1);
     EXPECT_TRUE(driver.messages().empty());
+}
+
+// A file that cannot be read leaves every name of the problem's file as it
+// was: the menu's label, problemfile, the name last read and what the next
+// save offers.
+class FailedRead : public FileRoad {
+protected:
+    void SetUp() override {
+        FileRoad::SetUp();
+        std::filesystem::copy_file(MARQUETA_SOURCE_DIR "/examples/WORKSHOP",
+                                   dir.path() / "WORKSHOP");
+        // Cut short within the departments.
+        dir.write("BROKEN", readfile(dir.path() / "WORKSHOP").substr(0, 40));
+    }
+    void start(Program program) {
+        m = Module1();
+        installwindows(m);
+        m.program = program;
+        m.initproblem();
+    }
+    struct Names {
+        std::string label, offered;
+    };
+    // A main menu's New Problem from disk with the named file, then Save,
+    // cancelled: the menu's file-name label and the name the save offered.
+    Names newproblemfromdisk(const std::string& name) {
+        Names seen;
+        const auto after = [&seen](mainmenufrm& f) {
+            seen.label = f.Label3.caption();
+            f.Savebut.press();
+            f.quitbut.press();
+        };
+        const bool one = m.program == Program::storeyone;
+        driver.on<mainmenufrm>("mainmenufrm", [one, after](mainmenufrm& f) {
+            f.newprobbut.press();
+            if (one) after(f);
+        });
+        if (name == "WORKSHOP")
+            loadthroughwindows(dir.str(), name);
+        else
+            pickthroughwindows(dir.str(), name);
+        if (!one) driver.on<mainmenufrm>("mainmenufrm", after);
+        driver.on<filefrm>("filefrm", [&seen](filefrm& f) {
+            seen.offered = f.Text1.text();
+            f.cancelbut.press();
+        });
+        mainmenufrm menu;
+        menu.show_modal();
+        return seen;
+    }
+};
+
+TEST_F(FailedRead, TheLoadedProblemKeepsItsNameInBothPrograms) {
+    const std::string loaded = dir.str() + "/WORKSHOP";
+    for (const Program program : {Program::storeyone, Program::storeymany}) {
+        start(program);
+        newproblemfromdisk("WORKSHOP");
+        const Names seen = newproblemfromdisk("BROKEN");
+        EXPECT_EQ(seen.label, loaded);
+        // Only storeyone remembers a name for the next save.
+        EXPECT_EQ(seen.offered, program == Program::storeyone ? "WORKSHOP" : "");
+        EXPECT_EQ(m.problemfile, loaded);
+        EXPECT_EQ(m.loadfilename, loaded);
+        EXPECT_EQ(m.ndept, 0); // as New Problem left it
+    }
+    EXPECT_EQ(driver.messages().size(), 2u); // one for each failed read
+}
+
+TEST_F(FailedRead, WithNoFileBeforeNoneIsNamed) {
+    for (const Program program : {Program::storeyone, Program::storeymany}) {
+        start(program);
+        m.problementered = 1; // a problem typed earlier
+        const Names seen = newproblemfromdisk("BROKEN");
+        EXPECT_EQ(seen.label, "");
+        EXPECT_EQ(seen.offered, "");
+        EXPECT_EQ(m.problemfile, "");
+        EXPECT_EQ(m.loadfilename, "");
+    }
+    EXPECT_EQ(driver.messages().size(), 2u);
+    EXPECT_EQ(std::count(driver.opened().begin(), driver.opened().end(), "mainfrm"), 0);
 }
 
 } // namespace
