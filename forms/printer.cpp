@@ -60,7 +60,7 @@ void Printer::enddoc() {
         driver->print({PrintJob::Kind::page, {}, {}, ops()});
     else
         sendpage(QGuiApplication::applicationName().toStdString(),
-                 [this](QPainter& p, const QRectF& page) { render(p, page); });
+                 [this](QPainter& p, const QRectF& page) { render(p, page, Medium::paper); });
     reset();
 }
 

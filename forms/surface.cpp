@@ -15,7 +15,14 @@ namespace {
 // are the box's pixels, and text lines are those of a 16-pixel system font or a
 // 13-pixel proportional one.
 constexpr double columns = 80, lines = 25;
-constexpr double systemlinepx = 16, systemcolumnpx = 8, proportionallinepx = 13;
+constexpr double systemlinepx = 16, proportionallinepx = 13;
+
+// The drawings were laid out for a bold proportional system font of about 7
+// pixels a character: on screen it keeps its size in device pixels whatever
+// the scale; on paper it takes a share of the page's width small enough that
+// the texts left of the building still end before its wall.
+constexpr double systemfontpx = 13;
+constexpr double systemfontsperpage = 72;
 
 bool issystem(const std::string& font) {
     std::string f = font;
@@ -33,23 +40,68 @@ struct Mapping {
     }
 };
 
-// Draws text with the top left of its first cell at pos, fitted to a cell of
-// the given size in device pixels: the system font is stretched to the cell,
-// a proportional font keeps its shape and takes the cell's height.
-void drawtext(QPainter& p, QPointF pos, const QString& text, bool system, double cellw,
-              double cellh) {
-    constexpr int reference = 64;
-    QFont f(system ? QStringLiteral("DejaVu Sans Mono") : QStringLiteral("DejaVu Sans"));
-    f.setStyleHint(system ? QFont::Monospace : QFont::SansSerif);
-    f.setPixelSize(reference);
-    const QFontMetricsF m(f);
-    const double sy = cellh / m.height();
-    const double sx = system ? cellw / m.horizontalAdvance(QLatin1Char('M')) : sy;
+// Text is laid out in a reference size and scaled to its device size, so that
+// screen, paper and measurement agree whatever the device's resolution.
+constexpr int referencepx = 64;
+
+QFont referencefont(bool system) {
+    QFont f(system ? QStringLiteral("Liberation Sans") : QStringLiteral("DejaVu Sans"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setBold(system);
+    f.setPixelSize(referencepx);
+    return f;
+}
+
+// How a text is drawn: its font at the reference size and the factor that
+// brings it to the device.
+struct TextStyle {
+    QFont font;
+    double scale;
+};
+
+// The system font at its device size; a proportional font takes the height of
+// a text line of the scale (of its pixel lines before a scale is set).
+TextStyle textstyle(bool system, bool scaled, const QRectF& target, double pix,
+                    Surface::Medium medium) {
+    TextStyle t{referencefont(system), 1};
+    if (system) {
+        const double px = medium == Surface::Medium::paper
+                              ? std::abs(target.width()) / systemfontsperpage
+                              : systemfontpx * pix;
+        t.scale = px / referencepx;
+        return t;
+    }
+    double lineh = proportionallinepx * pix;
+    // Text never stands more than twice as high as a column is wide (a tall
+    // printed page).
+    if (scaled)
+        lineh = std::min(std::abs(target.height()) / lines, 2 * std::abs(target.width()) / columns);
+    t.scale = lineh / QFontMetricsF(t.font).height();
+    return t;
+}
+
+// The line a text takes (its advance by the font's height) and the box its
+// glyphs cover (blanks cover nothing).
+Surface::PlacedText placed(const TextStyle& t, QPointF pos, const std::string& text) {
+    const QFontMetricsF m(t.font);
+    const QString s = QString::fromStdString(text);
+    const QRectF line(pos, QSizeF(m.horizontalAdvance(s), m.height()) * t.scale);
+    const QString glyphs = s.trimmed();
+    QRectF ink;
+    if (!glyphs.isEmpty()) {
+        const double lead = m.horizontalAdvance(s.left(s.indexOf(glyphs.front())));
+        const QRectF b = m.tightBoundingRect(glyphs).translated(lead, m.ascent());
+        ink = QRectF(pos + b.topLeft() * t.scale, b.size() * t.scale);
+    }
+    return {line, ink, text};
+}
+
+void drawtext(QPainter& p, const TextStyle& t, QPointF pos, const QString& text) {
     p.save();
     p.translate(pos);
-    p.scale(sx, sy);
-    p.setFont(f);
-    p.drawText(QPointF(0, m.ascent()), text);
+    p.scale(t.scale, t.scale);
+    p.setFont(t.font);
+    p.drawText(QPointF(0, QFontMetricsF(t.font).ascent()), text);
     p.restore();
 }
 
@@ -134,18 +186,25 @@ std::vector<Surface::PrintedText> Surface::texts() const {
     return out;
 }
 
-void Surface::render(QPainter& p, const QRectF& target) const {
-    // One pixel of the box is one pixel at 96 DPI on the device.
-    const double pix = p.device() ? p.device()->logicalDpiX() / 96.0 : 1.0;
+namespace {
+
+// One operation of the display list on the device.
+struct Placed {
+    DrawOp::Kind kind;
+    QPointF a, b; // point: a; line: a to b
+    const std::string* text = nullptr;
+    TextStyle style{};
+};
+
+// Walks the display list into device coordinates of target; painting and
+// measuring share it, so what is measured is what is drawn.
+template <typename Visit>
+void walk(const std::vector<DrawOp>& ops, const QRectF& target, double pix, Surface::Medium medium,
+          Visit&& visit) {
     Mapping map{target.topLeft(), 0, 0, pix, pix};
     bool scaled = false;
     std::string font;
-
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setRenderHint(QPainter::TextAntialiasing, true);
-    p.setPen(QPen(Qt::black, pix, Qt::SolidLine, Qt::SquareCap));
-    for (const DrawOp& op : ops_) {
+    for (const DrawOp& op : ops) {
         switch (op.kind) {
         case DrawOp::Kind::scale:
             // A scale without extent has no mapping; the previous one stays.
@@ -158,30 +217,63 @@ void Surface::render(QPainter& p, const QRectF& target) const {
             font = op.text;
             break;
         case DrawOp::Kind::point:
-            p.fillRect(QRectF(map.at(op.x1, op.y1), QSizeF(pix, pix)), Qt::black);
+        case DrawOp::Kind::clear:
+            visit(Placed{op.kind, map.at(op.x1, op.y1), {}});
             break;
         case DrawOp::Kind::line:
-            p.drawLine(map.at(op.x1, op.y1), map.at(op.x2, op.y2));
+            visit(Placed{op.kind, map.at(op.x1, op.y1), map.at(op.x2, op.y2)});
             break;
-        case DrawOp::Kind::text: {
-            const bool system = issystem(font);
-            double cellw = systemcolumnpx * pix;
-            double cellh = (system ? systemlinepx : proportionallinepx) * pix;
-            if (scaled) {
-                // The cell follows the target, but text never stands more
-                // than twice as high as it is wide (a tall printed page).
-                cellw = std::abs(target.width()) / columns;
-                cellh = std::min(std::abs(target.height()) / lines, 2 * cellw);
-            }
-            drawtext(p, map.at(op.x1, op.y1), QString::fromStdString(op.text), system, cellw,
-                     cellh);
-            break;
-        }
-        case DrawOp::Kind::clear:
-            p.fillRect(target, Qt::white);
+        case DrawOp::Kind::text:
+            visit(Placed{op.kind,
+                         map.at(op.x1, op.y1),
+                         {},
+                         &op.text,
+                         textstyle(issystem(font), scaled, target, pix, medium)});
             break;
         }
     }
+}
+
+// One pixel of the box is one pixel at 96 DPI on the device.
+double pixel(const QPaintDevice* device) {
+    return device ? device->logicalDpiX() / 96.0 : 1.0;
+}
+
+} // namespace
+
+std::vector<Surface::PlacedText> Surface::placedtexts(const QRectF& target, Medium medium,
+                                                      double pix) const {
+    std::vector<PlacedText> out;
+    walk(ops_, target, pix, medium, [&out](const Placed& op) {
+        if (op.kind == DrawOp::Kind::text) out.push_back(placed(op.style, op.a, *op.text));
+    });
+    return out;
+}
+
+void Surface::render(QPainter& p, const QRectF& target, Medium medium) const {
+    const double pix = pixel(p.device());
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.setPen(QPen(Qt::black, pix, Qt::SolidLine, Qt::SquareCap));
+    walk(ops_, target, pix, medium, [&](const Placed& op) {
+        switch (op.kind) {
+        case DrawOp::Kind::point:
+            p.fillRect(QRectF(op.a, QSizeF(pix, pix)), Qt::black);
+            break;
+        case DrawOp::Kind::line:
+            p.drawLine(op.a, op.b);
+            break;
+        case DrawOp::Kind::text:
+            drawtext(p, op.style, op.a, QString::fromStdString(*op.text));
+            break;
+        case DrawOp::Kind::clear:
+            p.fillRect(target, Qt::white);
+            break;
+        default:
+            break;
+        }
+    });
     p.restore();
 }
 

@@ -17,7 +17,7 @@ manualpartition2frm::manualpartition2frm() : Form("manualpartition2frm", "Manual
     forms::place(storyframe, 3480, 120, 5400, 300);
     for (int s = 0; s < storylbl.count(); ++s) {
         forms::place(storylbl[s], 3600, 480 + 480 * s, 1440, 375);
-        forms::place(deptsonlbl[s], 5160, 480 + 480 * s, 3720, 375);
+        forms::place(deptsonlbl[s], 5160, 480 + 480 * s, 3720, msprintpartitionfrm::memberheight);
         storylbl[s].setvisible(false);
         deptsonlbl[s].setvisible(false);
     }

@@ -17,7 +17,7 @@ msprintpartitionfrm::msprintpartitionfrm() : Form("msprintpartitionfrm", "MS Pri
     forms::place(storyareahdr, 8400, 120, 1560, 300);
     for (int s = 0; s < storylbl.count(); ++s) {
         forms::place(storylbl[s], 3600, 480 + 480 * s, 1440, 375);
-        forms::place(deptsonlbl[s], 5160, 480 + 480 * s, 3120, 375);
+        forms::place(deptsonlbl[s], 5160, 480 + 480 * s, 3120, memberheight);
         forms::place(storyarealbl[s], 8400, 480 + 480 * s, 1560, 375);
         storylbl[s].setvisible(false);
         deptsonlbl[s].setvisible(false);

@@ -12,6 +12,10 @@
 
 class msprintpartitionfrm final : public forms::Form {
 public:
+    // Height in twips of a story's member list: two lines, so that 18
+    // departments of two-digit numbers read in full.
+    static constexpr int memberheight = 465;
+
     msprintpartitionfrm();
 
     forms::Label deptframe{this, "deptframe", "Departments"};

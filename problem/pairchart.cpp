@@ -2,6 +2,8 @@
 
 #include "model/numtext.h"
 
+#include <QFontMetricsF>
+
 #include <algorithm>
 
 namespace {
@@ -12,15 +14,23 @@ constexpr int namewidth = 1500;
 constexpr int namegap = 90;
 constexpr int colwidth = 450;
 constexpr int boxwidth = 405;
+// A pair box holds up to four digits (a distance of 1234): it takes all but a
+// pixel of its column, in a font a pixel smaller, without the inner margin
+// beyond its frame.
+constexpr int pairboxwidth = 435;
 constexpr int rowpitch = 360;
 constexpr int boxheight = 285;
 constexpr int ncols = maxdept - 1;
 
-// Leader lines shorten row by row with the row's span of boxes: 179 dots
-// under the 17 boxes of row 1, 7 under the single box of row 17.
-std::string leaderdots(int row) {
-    const int dots = 179 - ((row - 1) * 172 + 8) / 16;
-    return std::string(std::size_t(std::max(dots, 0)), '.');
+// A leader line is as many dots as its label holds in the label's font, so
+// it spans the row's boxes whatever the font.
+std::string leaderdots(const QLabel& label) {
+    const QFontMetricsF fm(label.font());
+    const double width = label.contentsRect().width();
+    auto dots = std::size_t(std::max(0.0, width / fm.horizontalAdvance(QLatin1Char('.'))));
+    while (dots > 0 && fm.horizontalAdvance(QString(qsizetype(dots), QLatin1Char('.'))) > width)
+        --dots;
+    return std::string(dots, '.');
 }
 
 } // namespace
@@ -30,6 +40,8 @@ pairchart::pairchart(forms::Form* form, Boxes kind, int leaders, int left, int t
       nmdpttxt(form, "nmdpttxt", maxdept), jtxt(form, "jtxt", ncols),
       reltxt(form, "reltxt", npairboxes), left_(left), top_(top) {
     const int boxleft = left + numberwidth + namegap + namewidth + namegap;
+    QFont pairfont = reltxt[0].font();
+    pairfont.setPixelSize(pairfont.pixelSize() - 1);
     for (int j = 2; j <= maxdept; ++j) {
         forms::TextBox& col = jtxt[j - 2];
         forms::place(col, boxleft + (j - 2) * colwidth, top, boxwidth, boxheight);
@@ -49,11 +61,13 @@ pairchart::pairchart(forms::Form* form, Boxes kind, int leaders, int left, int t
             forms::place(Label2[i - 1], boxleft + first * colwidth, y, (ncols - first) * colwidth,
                          rowpitch);
             Label2[i - 1].setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-            Label2[i - 1].setCaption(leaderdots(i));
+            Label2[i - 1].setCaption(leaderdots(Label2[i - 1]));
         }
         for (int j = i + 1; j <= maxdept; ++j) {
             forms::TextBox& box = pair(i, j);
-            forms::place(box, boxleft + (j - 2) * colwidth, y, boxwidth, boxheight);
+            forms::place(box, boxleft + (j - 2) * colwidth, y, pairboxwidth, boxheight);
+            box.setFont(pairfont);
+            box.setTextMargins(-1, 0, -1, 0);
             box.setReadOnly(kind == Boxes::display);
         }
     }

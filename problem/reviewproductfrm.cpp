@@ -12,14 +12,16 @@ namespace {
 
 // Geometry in twips: number, name, unit loads, then the 18 step columns.
 constexpr int windowwidth = 9700;
-constexpr int headtop = 240;
+// The headings stand over their columns in two lines each where need be.
+constexpr int headtop = 120;
+constexpr int headheight = 465;
 constexpr int rowtop = 600;
 constexpr int rowpitch = 345;
 constexpr int rowheight = 285;
 constexpr int numberleft = 120;
-constexpr int nameleft = 660;
-constexpr int uloadleft = 2220;
-constexpr int stepleft = 3000;
+constexpr int nameleft = 720;
+constexpr int uloadleft = 2280;
+constexpr int stepleft = 3060;
 constexpr int steppitch = 360;
 constexpr int buttontop = rowtop + reviewproductfrm::nrows * rowpitch + 240;
 constexpr int windowheight = buttontop + 420 + 240;
@@ -27,9 +29,11 @@ constexpr int windowheight = buttontop + 420 + 240;
 } // namespace
 
 reviewproductfrm::reviewproductfrm() : Form("reviewproductfrm", "Review Product") {
-    forms::place(Label1, numberleft, headtop, 540, rowheight);
-    forms::place(Label2, nameleft, headtop, 1500, rowheight);
-    forms::place(Label3, uloadleft, headtop, 720, rowheight);
+    forms::place(Label1, numberleft, headtop, 600, headheight);
+    forms::place(Label2, nameleft, headtop, 1500, headheight);
+    forms::place(Label3, uloadleft, headtop, 720, headheight);
+    for (forms::Label* heading : {&Label1, &Label2, &Label3})
+        heading->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     for (int r = 0; r < nrows; ++r) {
         const int y = rowtop + r * rowpitch;
         forms::place(itxt[r], numberleft, y, 480, rowheight);

@@ -1,0 +1,492 @@
+// Every window of both programs, opened headless with a problem loaded, and
+// every text it shows measured with the fonts in use: captions, boxes, grid
+// cells, list items, the drawn layout on screen and on the printed page.
+
+#include "forms/application.h"
+#include "forms/printer.h"
+#include "multistory/AutomPartitionfrm.h"
+#include "multistory/MSReviewSavedPartitionsfrm.h"
+#include "multistory/SaveStorySubfrm.h"
+#include "multistory/exchangebtwstoriesfrm.h"
+#include "multistory/manualpartition2frm.h"
+#include "multistory/manualpartitionfrm.h"
+#include "multistory/msmenufrm.h"
+#include "multistory/msprintpartitionfrm.h"
+#include "multistory/mstablesavedpartitionsfrm.h"
+#include "problem/addmatrixfrm.h"
+#include "problem/addproductinfofrm.h"
+#include "problem/creditsfrm.h"
+#include "problem/deleteproductfrm.h"
+#include "problem/editfrm.h"
+#include "problem/filefrm.h"
+#include "problem/flowfrm.h"
+#include "problem/introfrm.h"
+#include "problem/lengthwidthfrm.h"
+#include "problem/lwratiofrm.h"
+#include "problem/mainfrm.h"
+#include "problem/mainmenufrm.h"
+#include "problem/modifyproductinfofrm.h"
+#include "problem/modifyproductinfofrm2.h"
+#include "problem/relfrm.h"
+#include "problem/reviewproductfrm.h"
+#include "problem/sourcefrm.h"
+#include "problem/svect2frm.h"
+#include "problem/svectfrm.h"
+#include "problem/t53336frm.h"
+#include "singlestory/automsearchfrm.h"
+#include "singlestory/deletesavedlayoutfrm.h"
+#include "singlestory/display1frm.h"
+#include "singlestory/exchangedeptsfrm.h"
+#include "singlestory/improvementalgorithmform.h"
+#include "singlestory/layoutanalysis1frm.h"
+#include "singlestory/layoutanalysis2frm.h"
+#include "singlestory/layoutanalysis3frm.h"
+#include "singlestory/layoutanalysis4frm.h"
+#include "singlestory/manualdeptfrm.h"
+#include "singlestory/manualfixfrm.h"
+#include "singlestory/singlemenufrm.h"
+#include "singlestory/tablesavedlayoutsfrm.h"
+#include "tests/singlestory/layoutproblem.h"
+#include "tests/support/fit.h"
+#include "tests/support/scripted.h"
+#include "tests/support/tempdir.h"
+
+#include <QLineEdit>
+#include <QPageSize>
+#include <QPrinter>
+
+#include <filesystem>
+#include <set>
+
+namespace {
+
+const char* const plant = MARQUETA_SOURCE_DIR "/examples/PLANT";
+
+class EveryWindow : public ScriptedTest, public ::testing::WithParamInterface<Program> {
+protected:
+    void SetUp() override {
+        ScriptedTest::SetUp();
+        m.program = GetParam();
+        // Random layouts are the same at every run.
+        m.timer = [] { return 36000.0; };
+        m.problemfile = plant;
+        ASSERT_TRUE(m.loadproblemfile());
+        completeproblem();
+    }
+
+    // The department window's Continue leads through the chart and the score
+    // windows, which complete the problem; each is measured on its way.
+    void completeproblem() {
+        driver.on<mainfrm>("mainfrm", [this](mainfrm& f) {
+            measure(f);
+            f.okbut.press();
+        });
+        driver.on<relfrm>("relfrm", [this](relfrm& f) {
+            measure(f);
+            f.okbut.press();
+        });
+        driver.on<svectfrm>("svectfrm", [this](svectfrm& f) {
+            measure(f);
+            f.okbut.press();
+        });
+        driver.on<svect2frm>("svect2frm", [this](svect2frm& f) {
+            measure(f);
+            f.okbut.press();
+        });
+        // A complete problem returns to the main menu.
+        driver.on("mainmenufrm", [this](forms::Form& f) {
+            measure(f);
+            f.close();
+        });
+        mainfrm departments;
+        departments.show_modal();
+    }
+
+    // The window as it stands, in the state named.
+    void measure(forms::Form& f, const std::string& state = {}) {
+        measured.insert(f.name());
+        for (Misfit& x : controlmisfits(f)) {
+            if (!state.empty()) x.window += " (" + state + ")";
+            misfits.push_back(std::move(x));
+        }
+    }
+
+    // Opens a window whose script measures it, runs the extra steps and closes it.
+    template <typename F, typename... Args>
+    void look(const std::function<void(F&)>& steps = {}, Args&&... args) {
+        F window(std::forward<Args>(args)...);
+        driver.on<F>(window.name(), [this, steps](F& f) {
+            measure(f);
+            if (steps) steps(f);
+            if (f.isopen()) f.close();
+        });
+        window.show_modal();
+    }
+
+    // What a window drew in its picture box: texts inside it, clear of each other.
+    void measurebox(forms::Form& f, const std::string& state) {
+        const auto* box = f.findChild<forms::PictureBox*>("layoutbox");
+        ASSERT_NE(box, nullptr) << f.name();
+        const QRectF area(QPointF(0, 0), QSizeF(box->size()));
+        for (Misfit x :
+             drawingmisfits(f.name(), "layoutbox", *box, area, forms::Surface::Medium::screen)) {
+            x.window += " (" + state + ")";
+            misfits.push_back(std::move(x));
+        }
+    }
+
+    // The layout drawn in the display's box and on a printed page.
+    void measuredrawing(display1frm& f, const std::string& state) {
+        const QRectF box(QPointF(0, 0), QSizeF(f.layoutbox.size()));
+        const auto x = misfitsofdrawing(f.layoutbox, box, forms::Surface::Medium::screen, 1);
+        for (Misfit misfit : x) {
+            misfit.window += " (" + state + ")";
+            misfits.push_back(misfit);
+        }
+    }
+
+    std::vector<Misfit> misfitsofdrawing(const forms::Surface& s, const QRectF& target,
+                                         forms::Surface::Medium medium, double pagefactor) {
+        // The building's frame, as the display draws it.
+        const double kx = target.width() / 640, ky = target.height() / 200;
+        const QRectF building(target.left() + 100 * kx, target.top() + ky, double(m.drawwidth) * kx,
+                              pagefactor * double(m.drawheight) * ky);
+        return drawingmisfits(
+            "display1frm", medium == forms::Surface::Medium::screen ? "layoutbox" : "printed page",
+            s, target, medium, building);
+    }
+
+    // The page the printer draws on, for the paper sizes of both locales.
+    void measurepage(const forms::PrintJob& job, const std::string& state) {
+        forms::Surface page;
+        for (const QPageSize::PageSizeId size : {QPageSize::A4, QPageSize::Letter}) {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setPageSize(QPageSize(size));
+            const QRectF area(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
+            Replay replay(job.ops);
+            for (Misfit misfit :
+                 misfitsofdrawing(replay, area, forms::Surface::Medium::paper, 0.531225)) {
+                misfit.window += " (" + state + ")";
+                misfits.push_back(misfit);
+            }
+        }
+    }
+
+    // A surface holding a recorded display list.
+    struct Replay : forms::Surface {
+        explicit Replay(const std::vector<forms::DrawOp>& ops) {
+            for (const forms::DrawOp& op : ops) {
+                switch (op.kind) {
+                case forms::DrawOp::Kind::scale:
+                    scale(op.x1, op.y1, op.x2, op.y2);
+                    break;
+                case forms::DrawOp::Kind::font:
+                    fontname(op.text);
+                    break;
+                case forms::DrawOp::Kind::point:
+                    pset(op.x1, op.y1);
+                    break;
+                case forms::DrawOp::Kind::line:
+                    line(op.x1, op.y1, op.x2, op.y2);
+                    break;
+                case forms::DrawOp::Kind::text:
+                    print(op.text);
+                    break;
+                case forms::DrawOp::Kind::clear:
+                    cls();
+                    break;
+                }
+            }
+        }
+    };
+
+    // The four analysis windows of a display, each measured and continued.
+    void lookatanalyses(const std::string& state) {
+        const auto next = [this, state](forms::Form& f) {
+            measure(f, state);
+            for (const QLineEdit* box : f.findChildren<QLineEdit*>())
+                if (box->objectName().startsWith("reltxt"))
+                    longest = std::max(longest, box->text().trimmed().size());
+            f.findChild<forms::CommandButton*>("okbut")->press();
+        };
+        for (const char* w : {"layoutanalysis1frm", "layoutanalysis2frm", "layoutanalysis3frm",
+                              "layoutanalysis4frm"})
+            driver.on(w, next);
+    }
+
+    // Draws the display's layout on the printer and measures the page.
+    void printlayout(display1frm& d, const std::string& state) {
+        const std::size_t before = driver.prints().size();
+        d.prntbut.press();
+        ASSERT_EQ(driver.prints().size(), before + 1);
+        measurepage(driver.prints().back(), state);
+    }
+
+    void problemwindows();
+    void singlestorywindows();
+    void multistorywindows();
+
+    std::vector<Misfit> misfits;
+    std::set<std::string> measured;
+    // The most digits an analysis window showed in one pair box.
+    qsizetype longest = 0;
+};
+
+// The windows of the problem: start-up, definition, edit, products, matrices.
+void EveryWindow::problemwindows() {
+    look<creditsfrm>();
+    look<introfrm>();
+    look<mainmenufrm>();
+    look<sourcefrm>();
+    {
+        CurrentFolder here(MARQUETA_SOURCE_DIR "/examples");
+        look<filefrm>();
+        // The folder's full path is as long as the machine makes it; the
+        // folder list scrolls to show it.
+        const std::string folder = std::filesystem::current_path().string();
+        std::erase_if(misfits, [&](const Misfit& x) { return x.text == folder; });
+    }
+    look<editfrm>();
+    look<lwratiofrm>();
+    look<specxyfrm>();
+    look<flowfrm>();
+    look<reviewproductfrm>();
+    look<addproductinfofrm>();
+    look<modifyproductinfofrm>();
+    look<deleteproductfrm>();
+    m.selprod = 1;
+    m.pickproduct();
+    look<modifyproductinfofrm2>();
+    look<t53336frm>([this](t53336frm& f) { measurebox(f, "flows"); });
+    look<addmatrixfrm>([this](addmatrixfrm& f) {
+        measurebox(f, "additions");
+        f.chgaddmatbut.press();
+        measure(f, "entering a change");
+    });
+}
+
+// The single-story windows with the problem's saved layouts.
+void EveryWindow::singlestorywindows() {
+    look<singlemenufrm>();
+    look<manualdeptfrm>([this](manualdeptfrm& f) { measurebox(f, "legend"); });
+    look<manualfixfrm>();
+    look<automsearchfrm>();
+    look<exchangedeptsfrm>();
+    look<tablesavedlayoutsfrm>([this](tablesavedlayoutsfrm& f) {
+        driver.on<deletesavedlayoutfrm>("deletesavedlayoutfrm", [this](deletesavedlayoutfrm& d) {
+            measure(d);
+            d.cancelbut.press();
+        });
+        f.deletebut.press();
+    });
+    // An improvement walk shows the display in iteration mode.
+    look<improvementalgorithmform>([this](improvementalgorithmform& f) {
+        driver.on<display1frm>("display1frm", [this](display1frm& d) {
+            measure(d, "iteration");
+            measuredrawing(d, "iteration");
+            lookatanalyses("iteration");
+            d.analysisbut.press();
+            printlayout(d, "iteration");
+            d.termbut.press();
+        });
+        f.ntxt.type("1");
+        f.okbut.press();
+    });
+}
+
+// The multi-story windows with the problem's saved partitions.
+void EveryWindow::multistorywindows() {
+    look<msmenufrm>();
+    look<AutomPartitionfrm>();
+    look<manualpartitionfrm>();
+    look<MSReviewSavedPartitionsfrm>();
+    look<mstablesavedpartitionsfrm>([this](mstablesavedpartitionsfrm& f) {
+        f.delbut.press();
+        measure(f, "deleting");
+    });
+    look<SaveStorySubfrm>();
+    look<exchangebtwstoriesfrm>();
+    m.loadsavedpartition(1);
+    look<msprintpartitionfrm>();
+    look<manualpartition2frm>();
+}
+
+TEST_P(EveryWindow, EveryTextFitsWhereTheWindowPutsIt) {
+    problemwindows();
+    singlestorywindows();
+    multistorywindows();
+    EXPECT_TRUE(misfits.empty()) << describe(misfits);
+
+    const std::set<std::string> all = {"AutomPartitionfrm",
+                                       "MSReviewSavedPartitionsfrm",
+                                       "SaveStorySubfrm",
+                                       "addmatrixfrm",
+                                       "addproductinfofrm",
+                                       "automsearchfrm",
+                                       "creditsfrm",
+                                       "deleteproductfrm",
+                                       "deletesavedlayoutfrm",
+                                       "display1frm",
+                                       "editfrm",
+                                       "exchangebtwstoriesfrm",
+                                       "exchangedeptsfrm",
+                                       "filefrm",
+                                       "flowfrm",
+                                       "improvementalgorithmform",
+                                       "introfrm",
+                                       "layoutanalysis1frm",
+                                       "layoutanalysis2frm",
+                                       "layoutanalysis3frm",
+                                       "layoutanalysis4frm",
+                                       "lwratiofrm",
+                                       "mainfrm",
+                                       "mainmenufrm",
+                                       "manualdeptfrm",
+                                       "manualfixfrm",
+                                       "manualpartition2frm",
+                                       "manualpartitionfrm",
+                                       "modifyproductinfofrm",
+                                       "modifyproductinfofrm2",
+                                       "msmenufrm",
+                                       "msprintpartitionfrm",
+                                       "mstablesavedpartitionsfrm",
+                                       "relfrm",
+                                       "reviewproductfrm",
+                                       "singlemenufrm",
+                                       "sourcefrm",
+                                       "specxyfrm",
+                                       "svect2frm",
+                                       "svectfrm",
+                                       "t53336frm",
+                                       "tablesavedlayoutsfrm"};
+    EXPECT_EQ(measured, all);
+}
+
+// Eighteen departments with names of up to ten characters, two-digit numbers
+// and areas large enough for four-digit distances.
+void setfulldepartments(Module1& m) {
+    const char* const names[] = {"Receiving",  "Raw Stores", "Saw",       "Lathes",  "Mills",
+                                 "Drills",     "Heat Treat", "Grinding",  "Paint",   "Assembly",
+                                 "Inspection", "Finished G", "Shipping",  "Offices", "Tool Room",
+                                 "Maintenanc", "Packaging",  "Quality Lb"};
+    std::vector<std::pair<std::string, double>> depts;
+    for (int i = 0; i < 18; ++i)
+        depts.emplace_back(names[i], 100000 + 37000 * ((i * 7) % 11));
+    std::vector<Rated> chart;
+    for (int i = 1; i < 18; ++i)
+        chart.push_back({i, i + 1, i % 3 == 0 ? "A" : "E"});
+    setlayoutproblem(m, depts, chart, 1.35);
+    m.orderpairsbyrating();
+    m.sortdeptsbyarea();
+}
+
+// The layout of eighteen departments on screen, while exchanging, after an
+// exchange, analysed and on paper.
+TEST_P(EveryWindow, EighteenDepartmentsFitTheLayoutDisplayAndThePrintedPage) {
+    setfulldepartments(m);
+    look<singlemenufrm>([this](singlemenufrm& menu) {
+        driver.on<display1frm>("display1frm", [this](display1frm& d) {
+            measure(d, "random layout");
+            measuredrawing(d, "random layout");
+            d.exchangebut.press();
+            measure(d, "entering an exchange");
+            d.nnx1txt.type("1");
+            d.nnx2txt.type("18");
+            d.makechangebut.press();
+            measure(d, "after an exchange");
+            measuredrawing(d, "after an exchange");
+            printlayout(d, "after an exchange");
+            lookatanalyses("18 departments");
+            d.analysisbut.press();
+            EXPECT_EQ(longest, 4) << "the distances should reach four digits";
+            d.okbut.press();
+        });
+        menu.randombut.press();
+    });
+    look<manualdeptfrm>([this](manualdeptfrm& f) { measurebox(f, "18 departments"); });
+    look<t53336frm>([this](t53336frm& f) { measurebox(f, "18 departments"); });
+    EXPECT_TRUE(misfits.empty()) << describe(misfits);
+}
+
+// Eighteen departments on one story: in the partition display and while
+// they are entered by hand.
+TEST_P(EveryWindow, EighteenMembersOfAStoryReadInFull) {
+    setfulldepartments(m);
+    look<AutomPartitionfrm>([this](AutomPartitionfrm& f) {
+        driver.on("msprintpartitionfrm", [this](forms::Form& d) {
+            measure(d, "one story");
+            d.close();
+        });
+        f.svnstortxt.type("1");
+        f.sdiftxt.type("0.1");
+        f.contbut.press();
+    });
+    m.nstories = 2;
+    look<manualpartition2frm>([](manualpartition2frm& f) {
+        for (int d = 1; d <= 18; ++d) {
+            f.itxt.type(std::to_string(d));
+            f.enterbut.press();
+        }
+    });
+    // The last look measured the window before the entry: measure it full.
+    look<manualpartition2frm>([this](manualpartition2frm& f) {
+        for (int d = 1; d <= 18; ++d) {
+            f.itxt.type(std::to_string(d));
+            f.enterbut.press();
+        }
+        measure(f, "18 entered");
+    });
+    EXPECT_TRUE(misfits.empty()) << describe(misfits);
+}
+
+// The measure itself: the wider font these windows once had does not fit
+// them, and drawn texts that run into each other or into the building are
+// found.
+TEST(Measure, FindsCaptionsThatDoNotFit) {
+    const QFont narrow = QApplication::font();
+    QFont wide(QStringLiteral("DejaVu Sans"));
+    wide.setPixelSize(13);
+    QApplication::setFont(wide);
+    std::vector<Misfit> found;
+    {
+        AutomPartitionfrm f;
+        found = controlmisfits(f);
+    }
+    QApplication::setFont(narrow);
+    const std::string text = describe(found);
+    EXPECT_NE(text.find("backbut \"Back to Multi-Story Menu\" wide"), std::string::npos) << text;
+    EXPECT_NE(text.find("Label1 \"Number of Stories / Sites\" high"), std::string::npos) << text;
+    AutomPartitionfrm f;
+    EXPECT_TRUE(controlmisfits(f).empty()) << describe(controlmisfits(f));
+}
+
+TEST(Measure, FindsDrawnTextsThatCollide) {
+    forms::Surface s;
+    s.scale(0, 0, 640, 200);
+    s.fontname("system");
+    s.printat(8, 56, "L/W Ratio 1.35 and a long tail");
+    s.printat(1, 160, " 1  Receiving and Storage");
+    s.printat(97, 160, " 2  Saw");
+    s.printat(140, 40, " 3"); // a label of the building: kept to the box alone
+    s.printat(600, 190, "Off the edge");
+    const QRectF box(0, 0, 737, 473);
+    const QRectF building(115, 2, 518, 355);
+    const std::string text =
+        describe(drawingmisfits("w", "box", s, box, forms::Surface::Medium::screen, building));
+    EXPECT_NE(text.find("\"L/W Ratio 1.35 and a long tail\" crosses the building's wall"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("\" 1  Receiving and Storage\" overlaps \" 2  Saw\""), std::string::npos)
+        << text;
+    EXPECT_NE(text.find("\"Off the edge\" leaves the box"), std::string::npos) << text;
+    EXPECT_EQ(text.find("\" 3\""), std::string::npos) << text;
+}
+
+INSTANTIATE_TEST_SUITE_P(BothPrograms, EveryWindow,
+                         ::testing::Values(Program::storeyone, Program::storeymany),
+                         [](const auto& info) {
+                             return info.param == Program::storeyone ? "storeyone" : "storeymany";
+                         });
+
+} // namespace
