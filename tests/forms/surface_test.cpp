@@ -119,26 +119,33 @@ TEST(Surface, PictureBoxPaintsLinesAndTextWhereTheScalePutsThem) {
     // The line from (100, 20) to (300, 20) in pixels.
     EXPECT_EQ(darkpixels(img, QRect(100, 20, 201, 1)), 201);
     EXPECT_EQ(darkpixels(img, QRect(100, 22, 201, 5)), 0);
-    // Eight characters of a 16 x 16 pixel cell from (20, 100), nothing beyond.
+    // "LAYOUT 3" from (20, 100) in the system font's size on screen, nothing beyond.
     EXPECT_GT(darkpixels(img, QRect(20, 100, 128, 16)), 50);
     EXPECT_EQ(darkpixels(img, QRect(150, 100, 100, 16)), 0);
     EXPECT_EQ(darkpixels(img, QRect(20, 118, 128, 20)), 0);
 }
 
-TEST(Surface, TheSystemFontFitsEightyColumnsAcrossTheScale) {
+// The system font keeps its size in pixels on screen, whatever the box; on
+// paper it takes the same share of any page's width.
+TEST(Surface, TheSystemFontKeepsItsSizeOnScreenAndItsShareOfThePage) {
     Page s;
     s.scale(0, 0, 640, 200);
     s.fontname("system");
-    s.pset(0, 0);
-    s.print(std::string(80, 'W'));
-    QImage img(800, 400, QImage::Format_RGB32);
+    s.printat(8, 8, "L/W Ratio 1.35");
+    const auto width = [&s](double boxwidth, forms::Surface::Medium medium) {
+        return s.placedtexts(QRectF(0, 0, boxwidth, boxwidth / 2), medium).at(0).line.width();
+    };
+    using Medium = forms::Surface::Medium;
+    EXPECT_DOUBLE_EQ(width(737, Medium::screen), width(1474, Medium::screen));
+    EXPECT_NEAR(width(737, Medium::screen), 89, 3);
+    EXPECT_NEAR(width(9600, Medium::paper), 2 * width(4800, Medium::paper), 1e-6);
+    // The text placed is the text painted: its glyphs start at its point.
+    QImage img(737, 473, QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
-    s.render(p, QRectF(0, 0, 800, 400));
+    s.render(p, QRectF(0, 0, 737, 473));
     p.end();
-    // 10 x 16 pixel cells: the 80th W ends at the right edge, the line is
-    // no higher than its cell.
-    EXPECT_GT(darkpixels(img, QRect(790, 0, 10, 16)), 5);
-    EXPECT_GT(darkpixels(img, QRect(0, 0, 10, 16)), 5);
-    EXPECT_EQ(darkpixels(img, QRect(0, 17, 800, 100)), 0);
+    const QRectF ink = s.placedtexts(QRectF(0, 0, 737, 473), Medium::screen).at(0).ink;
+    EXPECT_GT(darkpixels(img, ink.toAlignedRect()), 50);
+    EXPECT_EQ(darkpixels(img, QRect(int(ink.right()) + 2, 0, 200, 40)), 0);
 }

@@ -27,11 +27,8 @@
 #include "problem/mainmenufrm.h"
 #include "problem/modifyproductinfofrm.h"
 #include "problem/modifyproductinfofrm2.h"
-#include "problem/relfrm.h"
 #include "problem/reviewproductfrm.h"
 #include "problem/sourcefrm.h"
-#include "problem/svect2frm.h"
-#include "problem/svectfrm.h"
 #include "problem/t53336frm.h"
 #include "singlestory/automsearchfrm.h"
 #include "singlestory/deletesavedlayoutfrm.h"
@@ -77,22 +74,11 @@ protected:
     // The department window's Continue leads through the chart and the score
     // windows, which complete the problem; each is measured on its way.
     void completeproblem() {
-        driver.on<mainfrm>("mainfrm", [this](mainfrm& f) {
-            measure(f);
-            f.okbut.press();
-        });
-        driver.on<relfrm>("relfrm", [this](relfrm& f) {
-            measure(f);
-            f.okbut.press();
-        });
-        driver.on<svectfrm>("svectfrm", [this](svectfrm& f) {
-            measure(f);
-            f.okbut.press();
-        });
-        driver.on<svect2frm>("svect2frm", [this](svect2frm& f) {
-            measure(f);
-            f.okbut.press();
-        });
+        for (const char* w : {"mainfrm", "relfrm", "svectfrm", "svect2frm"})
+            driver.on(w, [this](forms::Form& f) {
+                measure(f);
+                f.findChild<forms::CommandButton*>("okbut")->press();
+            });
         // A complete problem returns to the main menu.
         driver.on("mainmenufrm", [this](forms::Form& f) {
             measure(f);
