@@ -13,11 +13,10 @@ constexpr int numberwidth = 375;
 constexpr int namewidth = 1500;
 constexpr int namegap = 90;
 constexpr int colwidth = 450;
-constexpr int boxwidth = 405;
 // A pair box holds up to four digits (a distance of 1234): it takes all but a
 // pixel of its column, in a font a pixel smaller, without the inner margin
-// beyond its frame.
-constexpr int pairboxwidth = 435;
+// beyond its frame. The column numbers above take the same width.
+constexpr int boxwidth = 435;
 constexpr int rowpitch = 360;
 constexpr int boxheight = 285;
 constexpr int ncols = maxdept - 1;
@@ -65,7 +64,7 @@ pairchart::pairchart(forms::Form* form, Boxes kind, int leaders, int left, int t
         }
         for (int j = i + 1; j <= maxdept; ++j) {
             forms::TextBox& box = pair(i, j);
-            forms::place(box, boxleft + (j - 2) * colwidth, y, pairboxwidth, boxheight);
+            forms::place(box, boxleft + (j - 2) * colwidth, y, boxwidth, boxheight);
             box.setFont(pairfont);
             box.setTextMargins(-1, 0, -1, 0);
             box.setReadOnly(kind == Boxes::display);
