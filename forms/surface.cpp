@@ -241,10 +241,11 @@ double pixel(const QPaintDevice* device) {
 
 } // namespace
 
-std::vector<Surface::PlacedText> Surface::placedtexts(const QRectF& target, Medium medium,
-                                                      double pix) const {
+std::vector<Surface::PlacedText> Surface::placedtexts(const std::vector<DrawOp>& ops,
+                                                      const QRectF& target, Medium medium,
+                                                      double pix) {
     std::vector<PlacedText> out;
-    walk(ops_, target, pix, medium, [&out](const Placed& op) {
+    walk(ops, target, pix, medium, [&out](const Placed& op) {
         if (op.kind == DrawOp::Kind::text) out.push_back(placed(op.style, op.a, *op.text));
     });
     return out;

@@ -60,14 +60,16 @@ public:
     enum class Medium { screen, paper };
     // Paints the display list into the rectangle target of a painter.
     void render(QPainter& p, const QRectF& target, Medium medium = Medium::screen) const;
-    // Where the texts land when painted into target on a device of
-    // pix device pixels to a 96-DPI pixel: the rectangle each text's line
-    // takes and the part its glyphs cover (for tests and measurement).
+    // Where the texts of a display list (this surface's or a printed page's)
+    // land when painted into target on a device of pix device pixels to a
+    // 96-DPI pixel: the rectangle each text's line takes and the part its
+    // glyphs cover (for tests and measurement).
     struct PlacedText {
         QRectF line, ink;
         std::string text;
     };
-    std::vector<PlacedText> placedtexts(const QRectF& target, Medium medium, double pix = 1) const;
+    static std::vector<PlacedText> placedtexts(const std::vector<DrawOp>& ops, const QRectF& target,
+                                               Medium medium, double pix = 1);
 
 protected:
     virtual void changed() {}

@@ -12,7 +12,6 @@ AutomPartitionfrm::AutomPartitionfrm() : Form("AutomPartitionfrm", "Automatic Pa
     forms::place(contbut, 960, 2880, 1935, 495);
     forms::place(backbut, 3000, 2880, 2055, 495);
     setClientSize(5772, 3588);
-    setTabOrder(&svnstortxt, &sdiftxt);
     contbut.onclick = [this] { contbut_Click(); };
     backbut.onclick = [this] { backbut_Click(); };
 }

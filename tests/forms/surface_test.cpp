@@ -133,7 +133,9 @@ TEST(Surface, TheSystemFontKeepsItsSizeOnScreenAndItsShareOfThePage) {
     s.fontname("system");
     s.printat(8, 8, "L/W Ratio 1.35");
     const auto width = [&s](double boxwidth, forms::Surface::Medium medium) {
-        return s.placedtexts(QRectF(0, 0, boxwidth, boxwidth / 2), medium).at(0).line.width();
+        return forms::Surface::placedtexts(s.ops(), QRectF(0, 0, boxwidth, boxwidth / 2), medium)
+            .at(0)
+            .line.width();
     };
     using Medium = forms::Surface::Medium;
     EXPECT_DOUBLE_EQ(width(737, Medium::screen), width(1474, Medium::screen));
@@ -145,7 +147,8 @@ TEST(Surface, TheSystemFontKeepsItsSizeOnScreenAndItsShareOfThePage) {
     QPainter p(&img);
     s.render(p, QRectF(0, 0, 737, 473));
     p.end();
-    const QRectF ink = s.placedtexts(QRectF(0, 0, 737, 473), Medium::screen).at(0).ink;
+    const QRectF ink =
+        forms::Surface::placedtexts(s.ops(), QRectF(0, 0, 737, 473), Medium::screen).at(0).ink;
     EXPECT_GT(darkpixels(img, ink.toAlignedRect()), 50);
     EXPECT_EQ(darkpixels(img, QRect(int(ink.right()) + 2, 0, 200, 40)), 0);
 }

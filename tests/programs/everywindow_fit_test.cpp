@@ -88,13 +88,18 @@ protected:
         departments.show_modal();
     }
 
-    // The window as it stands, in the state named.
-    void measure(forms::Form& f, const std::string& state = {}) {
-        measured.insert(f.name());
-        for (Misfit& x : controlmisfits(f)) {
+    // Keeps what a measure found, with the state the window was in.
+    void record(std::vector<Misfit> found, const std::string& state) {
+        for (Misfit& x : found) {
             if (!state.empty()) x.window += " (" + state + ")";
             misfits.push_back(std::move(x));
         }
+    }
+
+    // The window as it stands, in the state named.
+    void measure(forms::Form& f, const std::string& state = {}) {
+        measured.insert(f.name());
+        record(controlmisfits(f), state);
     }
 
     // Opens a window whose script measures it, runs the extra steps and closes it.
@@ -114,78 +119,39 @@ protected:
         const auto* box = f.findChild<forms::PictureBox*>("layoutbox");
         ASSERT_NE(box, nullptr) << f.name();
         const QRectF area(QPointF(0, 0), QSizeF(box->size()));
-        for (Misfit x :
-             drawingmisfits(f.name(), "layoutbox", *box, area, forms::Surface::Medium::screen)) {
-            x.window += " (" + state + ")";
-            misfits.push_back(std::move(x));
-        }
+        record(
+            drawingmisfits(f.name(), "layoutbox", box->ops(), area, forms::Surface::Medium::screen),
+            state);
     }
 
-    // The layout drawn in the display's box and on a printed page.
+    // The layout drawn in the display's box.
     void measuredrawing(display1frm& f, const std::string& state) {
         const QRectF box(QPointF(0, 0), QSizeF(f.layoutbox.size()));
-        const auto x = misfitsofdrawing(f.layoutbox, box, forms::Surface::Medium::screen, 1);
-        for (Misfit misfit : x) {
-            misfit.window += " (" + state + ")";
-            misfits.push_back(misfit);
-        }
+        record(layoutmisfits(f.layoutbox.ops(), box, forms::Surface::Medium::screen, 1), state);
     }
 
-    std::vector<Misfit> misfitsofdrawing(const forms::Surface& s, const QRectF& target,
-                                         forms::Surface::Medium medium, double pagefactor) {
-        // The building's frame, as the display draws it.
+    // A drawn layout: its texts clear of each other and of the building's frame.
+    std::vector<Misfit> layoutmisfits(const std::vector<forms::DrawOp>& drawing,
+                                      const QRectF& target, forms::Surface::Medium medium,
+                                      double pagefactor) {
         const double kx = target.width() / 640, ky = target.height() / 200;
         const QRectF building(target.left() + 100 * kx, target.top() + ky, double(m.drawwidth) * kx,
                               pagefactor * double(m.drawheight) * ky);
         return drawingmisfits(
             "display1frm", medium == forms::Surface::Medium::screen ? "layoutbox" : "printed page",
-            s, target, medium, building);
+            drawing, target, medium, building);
     }
 
-    // The page the printer draws on, for the paper sizes of both locales.
+    // The page the printer drew, on the paper sizes of both locales.
     void measurepage(const forms::PrintJob& job, const std::string& state) {
-        forms::Surface page;
         for (const QPageSize::PageSizeId size : {QPageSize::A4, QPageSize::Letter}) {
             QPrinter printer(QPrinter::HighResolution);
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setPageSize(QPageSize(size));
             const QRectF area(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
-            Replay replay(job.ops);
-            for (Misfit misfit :
-                 misfitsofdrawing(replay, area, forms::Surface::Medium::paper, 0.531225)) {
-                misfit.window += " (" + state + ")";
-                misfits.push_back(misfit);
-            }
+            record(layoutmisfits(job.ops, area, forms::Surface::Medium::paper, 0.531225), state);
         }
     }
-
-    // A surface holding a recorded display list.
-    struct Replay : forms::Surface {
-        explicit Replay(const std::vector<forms::DrawOp>& ops) {
-            for (const forms::DrawOp& op : ops) {
-                switch (op.kind) {
-                case forms::DrawOp::Kind::scale:
-                    scale(op.x1, op.y1, op.x2, op.y2);
-                    break;
-                case forms::DrawOp::Kind::font:
-                    fontname(op.text);
-                    break;
-                case forms::DrawOp::Kind::point:
-                    pset(op.x1, op.y1);
-                    break;
-                case forms::DrawOp::Kind::line:
-                    line(op.x1, op.y1, op.x2, op.y2);
-                    break;
-                case forms::DrawOp::Kind::text:
-                    print(op.text);
-                    break;
-                case forms::DrawOp::Kind::clear:
-                    cls();
-                    break;
-                }
-            }
-        }
-    };
 
     // The four analysis windows of a display, each measured and continued.
     void lookatanalyses(const std::string& state) {
@@ -458,8 +424,8 @@ TEST(Measure, FindsDrawnTextsThatCollide) {
     s.printat(600, 190, "Off the edge");
     const QRectF box(0, 0, 737, 473);
     const QRectF building(115, 2, 518, 355);
-    const std::string text =
-        describe(drawingmisfits("w", "box", s, box, forms::Surface::Medium::screen, building));
+    const std::string text = describe(
+        drawingmisfits("w", "box", s.ops(), box, forms::Surface::Medium::screen, building));
     EXPECT_NE(text.find("\"L/W Ratio 1.35 and a long tail\" crosses the building's wall"),
               std::string::npos)
         << text;

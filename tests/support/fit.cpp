@@ -185,10 +185,10 @@ std::vector<Misfit> controlmisfits(const QWidget& window) {
 }
 
 std::vector<Misfit> drawingmisfits(const std::string& window, const std::string& control,
-                                   const forms::Surface& surface, const QRectF& target,
+                                   const std::vector<forms::DrawOp>& drawing, const QRectF& target,
                                    forms::Surface::Medium medium, const QRectF& building) {
     std::vector<Misfit> out;
-    const auto texts = surface.placedtexts(target, medium);
+    const auto texts = forms::Surface::placedtexts(drawing, target, medium);
     // One cell of the 640 x 200 scale around the building.
     const QRectF labels =
         building.isNull() ? QRectF()

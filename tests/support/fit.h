@@ -31,10 +31,10 @@ std::string describe(const std::vector<Misfit>& misfits);
 // Every shown control of the window.
 std::vector<Misfit> controlmisfits(const QWidget& window);
 
-// Texts drawn into target: each inside target, no two overlapping, none
+// Texts of a display list drawn into target: each inside target, no two overlapping, none
 // crossing the walls of the building (a null rectangle: no building). Texts
 // that start within a cell of the building are the layout's own labels,
 // placed by its label grid: they are kept to the box alone.
 std::vector<Misfit> drawingmisfits(const std::string& window, const std::string& control,
-                                   const forms::Surface& surface, const QRectF& target,
+                                   const std::vector<forms::DrawOp>& drawing, const QRectF& target,
                                    forms::Surface::Medium medium, const QRectF& building = {});
