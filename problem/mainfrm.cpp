@@ -62,6 +62,7 @@ mainfrm::mainfrm() : Form("mainfrm", "MARQUETA") {
 
 void mainfrm::Form_Load() {
     Module1& m = module1();
+    opened_ = {m.ndept, m.deptarea, m.totalarea, m.avgarea, m.stdarea};
     datafilelbl.setCaption(m.datasource == "d" ? m.problemfile : "New problem");
     instlbl.setCaption("Enter or modify problem data.");
     for (int r = 0; r < 18; ++r)
@@ -125,6 +126,7 @@ void mainfrm::okbut_Click() {
         m.msgbox("No departments specified!");
         return;
     }
+    continued_ = true;
     m.ndept = lastnamedrow();
     for (int i = 1; i <= m.ndept; ++i)
         m.deptname[i] = nmdpttxt[i - 1].text();
@@ -161,8 +163,23 @@ void mainfrm::okbut_Click() {
     }
 }
 
+void mainfrm::putback() {
+    Module1& m = module1();
+    m.ndept = opened_.ndept;
+    m.deptarea = opened_.deptarea;
+    m.totalarea = opened_.totalarea;
+    m.avgarea = opened_.avgarea;
+    m.stdarea = opened_.stdarea;
+}
+
 void mainfrm::backbut_Click() {
+    putback();
     close();
+}
+
+void mainfrm::closeEvent(QCloseEvent* e) {
+    if (isopen() && !continued_) putback();
+    Form::closeEvent(e);
 }
 
 void mainfrm::prntbut_Click() {

@@ -6,6 +6,7 @@
 
 #include "forms/controls.h"
 #include "forms/form.h"
+#include "model/module1.h"
 
 class mainfrm final : public forms::Form {
 public:
@@ -29,6 +30,13 @@ public:
     forms::CommandButton backbut{this, "backbut", "Back"};
     forms::CommandButton prntbut{this, "prntbut", "Print"};
 
+    // Whether the departments were confirmed with Continue.
+    bool continued() const { return continued_; }
+
+protected:
+    // The close box leaves the problem as Back does.
+    void closeEvent(QCloseEvent* e) override;
+
 private:
     void Form_Load() override;
     void areatxt_Change();
@@ -43,4 +51,15 @@ private:
     void showstats();
     // Saved layouts keep their zone areas in step with the department areas.
     void updatesavedzoneareas();
+    // Typing writes the count, the areas and the statistics as it goes;
+    // leaving without Continue puts back those the window opened with.
+    void putback();
+
+    struct Departments {
+        int ndept = 0;
+        Table<Cell, maxdept + 1> deptarea{};
+        double totalarea = 0, avgarea = 0, stdarea = 0;
+    };
+    Departments opened_;
+    bool continued_ = false;
 };

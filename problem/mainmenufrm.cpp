@@ -7,6 +7,28 @@
 #include <QApplication>
 
 #include <cmath>
+#include <memory>
+
+namespace {
+
+// The names a run keeps of the problem's file: the full name, and in
+// storeyone the file window's memory of the last name, folder and drive.
+struct FileNames {
+    std::string problemfile, savename, savefolder, savedrive;
+};
+
+FileNames filenames(const Module1& m) {
+    return {m.problemfile, m.savename, m.savefolder, m.savedrive};
+}
+
+void setfilenames(Module1& m, const FileNames& names) {
+    m.problemfile = names.problemfile;
+    m.savename = names.savename;
+    m.savefolder = names.savefolder;
+    m.savedrive = names.savedrive;
+}
+
+} // namespace
 
 mainmenufrm::mainmenufrm() : Form("mainmenufrm", "Main Menu") {
     const bool many = module1().program == Program::storeymany;
@@ -52,8 +74,7 @@ mainmenufrm* mainmenufrm::current() {
 void mainmenufrm::Form_Load() {
     Module1& m = module1();
     Label1.setCaption("MAIN MENU");
-    Label3.setCaption(m.problemfile);
-    useprodflowlbl.setCaption(chartlabel(m.chartsource));
+    showproblem();
     if (m.lwratio.num() != 0) {
         m.layoutwidth = std::sqrt(m.totalarea / m.lwratio);
         m.layoutlength = m.layoutwidth * m.lwratio;
@@ -65,20 +86,33 @@ void mainmenufrm::Form_Load() {
 
 void mainmenufrm::newprobbut_Click() {
     Module1& m = module1();
+    // A New Problem that ends without one (Back, Cancel, a file that cannot be
+    // read, typed departments never confirmed) brings the problem before it
+    // back whole, with the names of its file.
+    const auto before = std::make_unique<const Module1>(m);
     m.initproblem();
+    bool taken = false;
     {
         sourcefrm source;
         source.show_modal();
+        taken = source.newproblem();
     }
+    if (!taken) m = *before;
     if (m.program == Program::storeymany) {
         // The menu reopens so that its load step runs anew.
         close();
         mainmenufrm menu;
         menu.show_modal();
     } else {
-        Label3.setCaption(m.problemfile);
-        Label3.repaint();
+        showproblem();
     }
+}
+
+void mainmenufrm::showproblem() {
+    const Module1& m = module1();
+    Label3.setCaption(m.problemfile);
+    useprodflowlbl.setCaption(chartlabel(m.chartsource));
+    Label3.repaint();
 }
 
 bool mainmenufrm::problemready() const {
@@ -100,10 +134,16 @@ void mainmenufrm::singlebut_Click() {
 void mainmenufrm::Savebut_Click() {
     if (!problemready()) return;
     Module1& m = module1();
+    // The names shown and offered stay those of the file the problem was last
+    // read from or written to: a cancelled or failed save leaves them.
+    const FileNames before = filenames(m);
     m.filemode = 1;
     filefrm file;
     file.show_modal();
-    if (file.chosen()) m.saveproblemfile();
+    if (file.chosen() && m.saveproblemfile())
+        showproblem();
+    else
+        setfilenames(m, before);
 }
 
 void mainmenufrm::quitbut_Click() {

@@ -34,6 +34,8 @@ private:
     void Savebut_Click();
     void quitbut_Click();
     void Command1_Click();
+    // The problem's file name and the chart in use.
+    void showproblem();
     // Edit, the branch menu and Save need a completed problem.
     bool problemready() const;
 };

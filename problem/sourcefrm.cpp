@@ -2,29 +2,7 @@
 
 #include "model/module1.h"
 #include "problem/filefrm.h"
-
-#include <string>
-
-namespace {
-
-// The names a run keeps of the problem's file: the full name, and in
-// storeyone the file window's memory of the last name, folder and drive.
-struct FileNames {
-    std::string problemfile, savename, savefolder, savedrive;
-};
-
-FileNames filenames(const Module1& m) {
-    return {m.problemfile, m.savename, m.savefolder, m.savedrive};
-}
-
-void setfilenames(Module1& m, const FileNames& names) {
-    m.problemfile = names.problemfile;
-    m.savename = names.savename;
-    m.savefolder = names.savefolder;
-    m.savedrive = names.savedrive;
-}
-
-} // namespace
+#include "problem/mainfrm.h"
 
 sourcefrm::sourcefrm() : Form("sourcefrm", "Input Source") {
     Label1.setAlignment(Qt::AlignCenter);
@@ -41,7 +19,6 @@ void sourcefrm::Form_Load() {
 
 void sourcefrm::diskbut_Click() {
     Module1& m = module1();
-    const FileNames loaded = filenames(m);
     m.filemode = 2;
     m.datasource = "d";
     m.newchart = 0;
@@ -51,14 +28,11 @@ void sourcefrm::diskbut_Click() {
         file.show_modal();
     }
     if (m.program == Program::storeyone) close();
-    if (!m.problemfile.empty()) {
-        // A file that could not be read leaves the problem as it was, and with
-        // it the names of its file, which the main menu shows and the next save
-        // offers; the department window is not opened for it.
-        if (m.loadproblemfile())
-            m.openwindow("mainfrm");
-        else
-            setfilenames(m, loaded);
+    // A file that could not be read is no new problem: the department window
+    // is not opened for it.
+    if (!m.problemfile.empty() && m.loadproblemfile()) {
+        newproblem_ = true;
+        m.openwindow("mainfrm");
     }
     close();
 }
@@ -70,12 +44,17 @@ void sourcefrm::Keybut_Click() {
         m.savefolder.clear();
         m.savedrive.clear();
     }
+    // A typed problem comes from no file until it is saved.
+    m.problemfile.clear();
     for (int i = 1; i <= maxdept; ++i)
         for (int j = 1; j <= maxdept; ++j)
             m.flowmatrix[i][j] = 0;
     m.datasource = "k";
     close();
-    m.openwindow("mainfrm");
+    // The typed problem is there once its departments are confirmed.
+    mainfrm departments;
+    departments.show_modal();
+    newproblem_ = departments.continued();
 }
 
 void sourcefrm::backbut_Click() {

@@ -13,9 +13,15 @@ public:
     forms::CommandButton Keybut{this, "Keybut", "New Problem From Keyboard"};
     forms::CommandButton backbut{this, "backbut", "Back"};
 
+    // Whether a new problem was taken: a file read, or typed departments
+    // confirmed. Otherwise the new problem was abandoned.
+    bool newproblem() const { return newproblem_; }
+
 private:
     void Form_Load() override;
     void diskbut_Click();
     void Keybut_Click();
     void backbut_Click();
+
+    bool newproblem_ = false;
 };

@@ -86,24 +86,36 @@ TEST_F(Departments, StatisticsFollowEveryKeystroke) {
     f.show_modal();
 }
 
-TEST_F(Departments, BackKeepsTypedAreasButNotNames) {
-    setproblem({"Press", "Weld"}, {10, 20});
-    driver.on<mainfrm>("mainfrm", [&](mainfrm& f) {
-        EXPECT_EQ(f.nmdpttxt[1].text(), "Weld");
-        EXPECT_EQ(f.areatxt[1].text(), "20");
-        EXPECT_EQ(f.totaltxt.text(), "30");
-        f.nmdpttxt[0].type("Stamp");
-        f.nmdpttxt[2].type("Ship");
-        f.areatxt[1].type("50");
-        f.backbut.press();
-    });
-    mainfrm f;
-    f.show_modal();
-    EXPECT_EQ(m.deptname[1], "Press");
-    EXPECT_EQ(m.deptname[3], "");
-    EXPECT_EQ(m.ndept, 3);
-    EXPECT_EQ(m.deptarea[2].num(), 50);
-    EXPECT_EQ(m.totalarea, 60);
+TEST_F(Departments, BackAndTheCloseBoxLeaveTheProblemAsItWas) {
+    for (const Program program : {Program::storeyone, Program::storeymany})
+        for (const bool closebox : {false, true}) {
+            m.program = program;
+            setproblem({"Press", "Weld", "Paint"}, {10, 20, 30});
+            const Module1 before = m;
+            driver.on<mainfrm>("mainfrm", [&](mainfrm& f) {
+                f.nmdpttxt[0].type("Stamp");
+                f.nmdpttxt[1].setText("");
+                f.nmdpttxt[2].setText("");
+                f.nmdpttxt[4].type("Ship");
+                f.areatxt[0].type("999");
+                // The statistics follow the typing while the window is open.
+                EXPECT_EQ(m.ndept, 5);
+                EXPECT_EQ(f.totaltxt.text(), "1049");
+                if (closebox)
+                    static_cast<QWidget&>(f).close();
+                else
+                    f.backbut.press();
+            });
+            mainfrm f;
+            f.show_modal();
+            EXPECT_FALSE(f.continued());
+            EXPECT_EQ(m.ndept, 3);
+            EXPECT_EQ(m.deptname, before.deptname);
+            EXPECT_EQ(m.deptarea, before.deptarea);
+            EXPECT_EQ(m.totalarea, 60);
+            EXPECT_EQ(m.avgarea, before.avgarea);
+            EXPECT_EQ(m.stdarea, before.stdarea);
+        }
 }
 
 TEST_F(Departments, ContinueWithoutFirstNameIsRefused) {

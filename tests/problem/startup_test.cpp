@@ -1,6 +1,7 @@
 // The start-up road, the main menu's gate, the input source and the file window.
 #include "forms/filelists.h"
 #include "problem/creditsfrm.h"
+#include "problem/editfrm.h"
 #include "problem/filefrm.h"
 #include "problem/introfrm.h"
 #include "problem/mainfrm.h"
@@ -245,9 +246,9 @@ TEST_F(FileWindow, RootFolderGetsNoDoubledSeparatorAndAFailedReadOpensNothing) {
     });
     sourcefrm source;
     source.show_modal();
+    EXPECT_FALSE(source.newproblem());
     ASSERT_EQ(driver.messages().size(), 1u);
     EXPECT_NE(driver.messages()[0].find(" /NO-SUCH-MARQUETA-FILE"), std::string::npos);
-    EXPECT_EQ(m.problemfile, "/plans/OLD");
     EXPECT_EQ(m.datasource, "d");
     EXPECT_EQ(m.ndept, 2); // the problem is untouched
     EXPECT_EQ(driver.opened(), (std::vector<std::string>{"sourcefrm", "filefrm"}));
@@ -346,10 +347,9 @@ TEST_F(FileRoad, AProblemLoadedAndSavedInStoreyoneOpensInStoreymany) {
     EXPECT_TRUE(driver.messages().empty());
 }
 
-// A file that cannot be read leaves every name of the problem's file as it
-// was: the menu's label, problemfile, the name last read and what the next
-// save offers.
-class FailedRead : public FileRoad {
+// New Problem left without a new problem brings the problem before it back
+// whole, with every name of its file; a failed save leaves the names too.
+class AbandonedNewProblem : public FileRoad {
 protected:
     void SetUp() override {
         FileRoad::SetUp();
@@ -364,59 +364,133 @@ protected:
         m.program = program;
         m.initproblem();
     }
+    bool one() const { return m.program == Program::storeyone; }
+
+    // Ways of leaving New Problem without a new problem.
+    enum class Leave { sourceback, filecancel, unreadable, keyboardback, keyboardclosebox };
+
+    // Queues the windows of a New Problem left the given way.
+    void leave(Leave how) {
+        if (how == Leave::unreadable) {
+            pickthroughwindows(dir.str(), "BROKEN");
+            return;
+        }
+        const bool keyboard = how == Leave::keyboardback || how == Leave::keyboardclosebox;
+        driver.on<sourcefrm>("sourcefrm", [how, keyboard](sourcefrm& f) {
+            if (how == Leave::sourceback)
+                f.backbut.press();
+            else if (keyboard)
+                f.Keybut.press();
+            else
+                f.diskbut.press();
+        });
+        if (how == Leave::filecancel)
+            driver.on<filefrm>("filefrm", [](filefrm& f) { f.cancelbut.press(); });
+        if (keyboard)
+            driver.on<mainfrm>("mainfrm", [how](mainfrm& f) {
+                EXPECT_EQ(f.datafilelbl.caption(), "New problem");
+                EXPECT_EQ(f.nmdpttxt[0].text(), "");
+                f.nmdpttxt[0].type("Press");
+                f.areatxt[0].type("40");
+                if (how == Leave::keyboardback)
+                    f.backbut.press();
+                else
+                    static_cast<QWidget&>(f).close();
+            });
+    }
+
+    // What the menus name after a main menu's New Problem, queued by `newproblem`.
     struct Names {
         std::string label, offered;
     };
-    // A main menu's New Problem from disk with the named file, then Save,
-    // cancelled: the menu's file-name label and the name the save offered.
-    Names newproblemfromdisk(const std::string& name) {
-        Names seen;
-        const auto after = [&seen](mainmenufrm& f) {
-            seen.label = f.Label3.caption();
-            f.Savebut.press();
-            f.quitbut.press();
-        };
-        const bool one = m.program == Program::storeyone;
-        driver.on<mainmenufrm>("mainmenufrm", [one, after](mainmenufrm& f) {
+    // The main menu's New Problem, then on the menu after it the checks of
+    // `after`, and Quit.
+    void menuroad(std::function<void()> newproblem, std::function<void(mainmenufrm&)> after) {
+        const bool storeyone = one();
+        driver.on<mainmenufrm>("mainmenufrm", [storeyone, after](mainmenufrm& f) {
             f.newprobbut.press();
-            if (one) after(f);
+            if (storeyone) after(f);
         });
-        if (name == "WORKSHOP")
-            loadthroughwindows(dir.str(), name);
-        else
-            pickthroughwindows(dir.str(), name);
-        if (!one) driver.on<mainmenufrm>("mainmenufrm", after);
-        driver.on<filefrm>("filefrm", [&seen](filefrm& f) {
-            seen.offered = f.Text1.text();
-            f.cancelbut.press();
-        });
+        newproblem();
+        if (!storeyone) driver.on<mainmenufrm>("mainmenufrm", after);
         mainmenufrm menu;
         menu.show_modal();
+    }
+    // The file name the menu shows, then Save: the name the file window offers,
+    // then Ok with `name` typed in `folder` (Cancel when `name` is empty).
+    Names labelandsave(mainmenufrm& f, const std::string& folder, const std::string& name) {
+        Names seen{f.Label3.caption(), {}};
+        driver.on<filefrm>("filefrm", [&seen, folder, name](filefrm& file) {
+            seen.offered = file.Text1.text();
+            if (name.empty()) {
+                file.cancelbut.press();
+                return;
+            }
+            file.Dir1.setpath(folder);
+            file.Text1.setText(name);
+            file.okbut.press();
+        });
+        f.Savebut.press();
         return seen;
+    }
+    // The menu's road with the workshop loaded and Save cancelled.
+    void loadworkshop() {
+        menuroad([this] { loadthroughwindows(dir.str(), "WORKSHOP"); },
+                 [this](mainmenufrm& f) {
+                     labelandsave(f, {}, {});
+                     f.quitbut.press();
+                 });
     }
 };
 
-TEST_F(FailedRead, TheLoadedProblemKeepsItsNameInBothPrograms) {
+TEST_F(AbandonedNewProblem, EachWayBackLeavesTheLoadedProblemWhole) {
     const std::string loaded = dir.str() + "/WORKSHOP";
+    const std::string workshop = readfile(loaded);
     for (const Program program : {Program::storeyone, Program::storeymany}) {
-        start(program);
-        newproblemfromdisk("WORKSHOP");
-        const Names seen = newproblemfromdisk("BROKEN");
-        EXPECT_EQ(seen.label, loaded);
-        // Only storeyone remembers a name for the next save.
-        EXPECT_EQ(seen.offered, program == Program::storeyone ? "WORKSHOP" : "");
-        EXPECT_EQ(m.problemfile, loaded);
-        EXPECT_EQ(m.loadfilename, loaded);
-        EXPECT_EQ(m.ndept, 0); // as New Problem left it
+        for (const Leave how : {Leave::sourceback, Leave::filecancel, Leave::unreadable,
+                                Leave::keyboardback, Leave::keyboardclosebox}) {
+            SCOPED_TRACE(int(how));
+            start(program);
+            loadworkshop();
+            m.chartsource = 1; // the material-handling chart was in use
+            Names seen;
+            menuroad([this, how] { leave(how); },
+                     [this, &seen](mainmenufrm& f) {
+                         EXPECT_EQ(f.useprodflowlbl.caption(),
+                                   "Using material handling relationship chart");
+                         driver.on<editfrm>("editfrm", [](editfrm& e) { e.areabut.press(); });
+                         driver.on<mainfrm>("mainfrm", [](mainfrm& d) {
+                             EXPECT_EQ(d.nmdpttxt[5].text(), "Shipping");
+                             EXPECT_EQ(d.areatxt[0].text(), "120");
+                             EXPECT_EQ(d.totaltxt.text(), "1200");
+                             d.backbut.press();
+                         });
+                         f.Editbut.press();
+                         seen = labelandsave(f, dir.str(), "AGAIN");
+                         f.quitbut.press();
+                     });
+            EXPECT_EQ(seen.label, loaded);
+            // Only storeyone remembers a name for the next save.
+            EXPECT_EQ(seen.offered, one() ? "WORKSHOP" : "");
+            EXPECT_EQ(readfile(dir.path() / "AGAIN"), workshop);
+            EXPECT_EQ(m.problemfile, dir.str() + "/AGAIN");
+            EXPECT_EQ(m.loadfilename, loaded);
+        }
     }
-    EXPECT_EQ(driver.messages().size(), 2u); // one for each failed read
+    // One message for each unreadable file.
+    EXPECT_EQ(driver.messages().size(), 2u);
 }
 
-TEST_F(FailedRead, WithNoFileBeforeNoneIsNamed) {
+TEST_F(AbandonedNewProblem, WithNoFileBeforeNoneIsNamed) {
     for (const Program program : {Program::storeyone, Program::storeymany}) {
         start(program);
         m.problementered = 1; // a problem typed earlier
-        const Names seen = newproblemfromdisk("BROKEN");
+        Names seen;
+        menuroad([this] { leave(Leave::unreadable); },
+                 [this, &seen](mainmenufrm& f) {
+                     seen = labelandsave(f, {}, {});
+                     f.quitbut.press();
+                 });
         EXPECT_EQ(seen.label, "");
         EXPECT_EQ(seen.offered, "");
         EXPECT_EQ(m.problemfile, "");
@@ -424,6 +498,60 @@ TEST_F(FailedRead, WithNoFileBeforeNoneIsNamed) {
     }
     EXPECT_EQ(driver.messages().size(), 2u);
     EXPECT_EQ(std::count(driver.opened().begin(), driver.opened().end(), "mainfrm"), 0);
+}
+
+TEST_F(AbandonedNewProblem, AKeyboardProblemNamesNoFileUntilSaved) {
+    for (const Program program : {Program::storeyone, Program::storeymany}) {
+        start(program);
+        loadworkshop();
+        Names unsaved, saved;
+        menuroad(
+            [this] {
+                driver.on<sourcefrm>("sourcefrm", [](sourcefrm& f) { f.Keybut.press(); });
+                driver.on<mainfrm>("mainfrm", [](mainfrm& f) {
+                    f.nmdpttxt[0].type("Press");
+                    f.areatxt[0].type("40");
+                    f.okbut.press();
+                });
+                driver.on<relfrm>("relfrm", [](relfrm& f) { f.okbut.press(); });
+                driver.on<svectfrm>("svectfrm", [](svectfrm& f) { f.okbut.press(); });
+                driver.on<svect2frm>("svect2frm", [](svect2frm& f) { f.okbut.press(); });
+                if (one()) driver.on<forms::Form>("lwratiofrm", [](forms::Form& f) { f.close(); });
+            },
+            [this, &unsaved, &saved](mainmenufrm& f) {
+                unsaved = labelandsave(f, {}, {});
+                labelandsave(f, dir.str(), "PRESS");
+                saved.label = f.Label3.caption();
+                f.quitbut.press();
+            });
+        EXPECT_EQ(unsaved.label, "");
+        EXPECT_EQ(unsaved.offered, "");
+        EXPECT_EQ(saved.label, dir.str() + "/PRESS");
+        EXPECT_EQ(readfile(dir.path() / "PRESS").substr(0, 2), "1,");
+    }
+}
+
+TEST_F(AbandonedNewProblem, AFailedSaveLeavesTheNamesOfTheLoadedFile) {
+    std::filesystem::create_directory(dir.path() / "FOLDER");
+    for (const Program program : {Program::storeyone, Program::storeymany}) {
+        start(program);
+        loadworkshop();
+        Names failed, next;
+        driver.on<mainmenufrm>("mainmenufrm", [&](mainmenufrm& f) {
+            // A folder of that name is in the way: nothing can be written.
+            labelandsave(f, dir.str(), "FOLDER");
+            failed.label = f.Label3.caption();
+            next = labelandsave(f, {}, {});
+            f.quitbut.press();
+        });
+        mainmenufrm menu;
+        menu.show_modal();
+        EXPECT_EQ(failed.label, dir.str() + "/WORKSHOP");
+        EXPECT_EQ(next.offered, one() ? "WORKSHOP" : "");
+        EXPECT_EQ(m.problemfile, dir.str() + "/WORKSHOP");
+    }
+    EXPECT_EQ(driver.messages(),
+              std::vector<std::string>(2, "Can't save to CD or write protected drive!"));
 }
 
 } // namespace
