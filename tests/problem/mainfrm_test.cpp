@@ -70,6 +70,13 @@ TEST_F(Departments, StatisticsFollowEveryKeystroke) {
         EXPECT_EQ(f.totaltxt.text(), "600");
         EXPECT_EQ(f.avgtxt.text(), "200.0");
         EXPECT_EQ(f.stdtxt.text(), "81.6");
+        // Exponents read as in the problem file; text without a number is 0.
+        f.areatxt[0].type("1e3");
+        f.areatxt[1].type("2.5E3");
+        f.areatxt[2].type("abc");
+        EXPECT_EQ(f.totaltxt.text(), "3500");
+        f.areatxt[2].type("1e999");
+        EXPECT_EQ(m.deptarea[3].num(), 0);
         // Equal fractional areas: a variance a hair below 0 shows as 0.
         for (int r = 0; r < 3; ++r)
             f.areatxt[r].type("0.1");
