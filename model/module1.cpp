@@ -1,4 +1,5 @@
 #include "model/module1.h"
+#include "model/tableindex.h"
 
 #include <bit>
 #include <chrono>
@@ -60,6 +61,11 @@ void Module1::randomize(double seed) {
 double Module1::rnd() {
     // 53 random bits scaled into [0, 1): never 1.
     return double(rng() >> 11) * 0x1.0p-53;
+}
+
+double Module1::savedentryarea(const Cell& dept) const {
+    const int d = deptnumber(dept);
+    return d != 0 && d <= ndept ? deptarea[d].num() : 0.0;
 }
 
 void Module1::computeareastats() {

@@ -65,6 +65,10 @@ struct Module1 {
     Table<std::string, 19> deptname{};
     Table<Cell, 19> deptarea{};
     double totalarea = 0, avgarea = 0, stdarea = 0;
+    // The area a saved layout or partition counts for a stored department
+    // number: 0 for no department, a number outside the table and a department
+    // beyond ndept, whose area only the run that removed it still remembers.
+    double savedentryarea(const Cell& dept) const;
     // totalarea, avgarea and stdarea (population deviation) from deptarea(1..N);
     // 0 when N is 0 or the variance rounds below 0.
     void computeareastats();

@@ -72,29 +72,44 @@ std::pair<std::string, std::string> rounddigits(double value, int decimals) {
 
 } // namespace
 
-double val(std::string_view text) {
+std::optional<Number> leadingnumber(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    const std::size_t start = i;
-    while (i < text.size() && isdigit(text[i]))
-        ++i;
-    bool anydigit = i > start;
-    if (i < text.size() && text[i] == '.') {
-        const std::size_t frac = ++i;
+    auto digits = [&] {
+        const std::size_t start = i;
         while (i < text.size() && isdigit(text[i]))
             ++i;
-        anydigit = anydigit || i > frac;
+        return i - start;
+    };
+    std::size_t count = digits();
+    bool whole = true;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        count += digits();
+        whole = false;
     }
-    if (!anydigit) return 0;
-    std::string number(text.substr(start, i - start));
-    if (number.front() == '.') number.insert(0, 1, '0');
-    if (number.back() == '.') number.pop_back();
+    if (count == 0) return std::nullopt;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        const std::size_t mantissa = i++;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+        if (digits() == 0)
+            i = mantissa;
+        else
+            whole = false;
+    }
     double value = 0;
-    std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::fixed);
-    return negative ? -value : value;
+    const char* end = text.data() + i;
+    const auto res = std::from_chars(text.data(), end, value);
+    if (res.ec != std::errc() || res.ptr != end) return std::nullopt;
+    return Number{value, i, whole};
+}
+
+double val(std::string_view text) {
+    std::size_t i = std::min(text.find_first_not_of(" \t"), text.size());
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    const auto number = leadingnumber(text.substr(i));
+    if (!number) return 0;
+    return negative ? -number->value : number->value;
 }
 
 std::string format(double value, std::string_view pattern) {

@@ -2,13 +2,29 @@
 // Number text, the one module for turning numbers into text and typed text
 // into numbers. Every window and the problem file go through it.
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace numtext {
 
-// A typed number: "." is the decimal point, leading blanks are skipped, and
-// text that does not begin with a number reads as 0 (no message).
+// An unsigned number at the start of a text, in the one number syntax of
+// typed numbers and the problem file: digits with an optional decimal point
+// (".5" and "5." too) and an optional exponent ("1e9", "2.5E-3"). An exponent
+// without digits ("1e", "1e+") is not part of the number.
+struct Number {
+    double value = 0;
+    std::size_t length = 0; // characters the number takes
+    bool whole = false;     // written with neither a decimal point nor an exponent
+};
+// Empty when the text does not begin with a number or the number lies beyond
+// the range of a double.
+std::optional<Number> leadingnumber(std::string_view text);
+
+// A typed number: leading blanks are skipped, then an optional sign and the
+// number the text goes on with; text that does not begin with a number, and a
+// number too large to hold, read as 0 (no message). "12abc" reads as 12.
 double val(std::string_view text);
 
 // Formats with a pattern of digit placeholders: "0" always shows a digit,

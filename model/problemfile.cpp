@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -203,36 +202,14 @@ std::string firstcharacter(const std::string& s) {
     return s.substr(0, len);
 }
 
-// A bare item as a number: an optional minus sign, digits with an optional
-// decimal point (".5" and "5." too) and an optional exponent.
+// A bare item as a number: an optional minus sign and a number in the common
+// syntax of numbers, nothing before or after them.
 std::optional<Cell> readnumber(std::string_view t) {
-    std::size_t i = 0;
-    auto digits = [&] {
-        const std::size_t start = i;
-        while (i < t.size() && t[i] >= '0' && t[i] <= '9')
-            ++i;
-        return i - start;
-    };
-    if (i < t.size() && t[i] == '-') ++i;
-    std::size_t count = digits();
-    bool whole = true;
-    if (i < t.size() && t[i] == '.') {
-        ++i;
-        count += digits();
-        whole = false;
-    }
-    if (count == 0) return std::nullopt;
-    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
-        ++i;
-        if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
-        if (digits() == 0) return std::nullopt;
-        whole = false;
-    }
-    if (i != t.size()) return std::nullopt;
-    double v = 0;
-    const auto res = std::from_chars(t.data(), t.data() + t.size(), v);
-    if (res.ec != std::errc() || res.ptr != t.data() + t.size()) return std::nullopt;
-    if (whole && v >= -9.0e15 && v <= 9.0e15) return Cell(long(v));
+    const std::size_t sign = t.starts_with('-') ? 1 : 0;
+    const auto number = numtext::leadingnumber(t.substr(sign));
+    if (!number || sign + number->length != t.size()) return std::nullopt;
+    const double v = sign ? -number->value : number->value;
+    if (number->whole && v >= -9.0e15 && v <= 9.0e15) return Cell(long(v));
     return Cell(v);
 }
 

@@ -109,15 +109,11 @@ void mainfrm::areatxt_Change() {
 void mainfrm::updatesavedzoneareas() {
     Module1& m = module1();
     const long nsaved = std::min(m.nsavedlayouts.whole(), long(savedlayoutstorage - 1));
-    // Department 0 (an empty place) and any number outside the table count as area 0.
-    auto area = [&m](const Cell& dept) {
-        const long d = dept.whole();
-        return d >= 1 && d <= maxdept ? m.deptarea[std::size_t(d)].num() : 0.0;
-    };
     for (int k = 1; k <= 9; ++k)
         for (long q = 1; q <= nsaved; ++q)
-            m.savedzonearea[k][std::size_t(q)] = area(m.savedzoneleft[k][std::size_t(q)]) +
-                                                 area(m.savedzoneright[k][std::size_t(q)]);
+            m.savedzonearea[k][std::size_t(q)] =
+                m.savedentryarea(m.savedzoneleft[k][std::size_t(q)]) +
+                m.savedentryarea(m.savedzoneright[k][std::size_t(q)]);
 }
 
 void mainfrm::okbut_Click() {

@@ -10,10 +10,8 @@ void Module1::recomputesavedstoryareas() {
         for (int s = 1; s <= stories; ++s) {
             const int count = boundedcount(savedstorycount[s][p], maxdept);
             double area = 0;
-            for (int m = 1; m <= count; ++m) {
-                const int d = deptnumber(savedstorymembers[s][m][p]);
-                if (d != 0) area = area + deptarea[d];
-            }
+            for (int m = 1; m <= count; ++m)
+                area = area + savedentryarea(savedstorymembers[s][m][p]);
             savedstoryarea[s][p] = area;
         }
     }

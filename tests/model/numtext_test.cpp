@@ -28,6 +28,15 @@ TEST(NumText, ValReadsTheNumberATextBeginsWith) {
     EXPECT_EQ(val("- 3"), 0);
 }
 
+TEST(NumText, ValReadsExponentsAsTheProblemFileDoes) {
+    EXPECT_EQ(val("1e9"), 1e9);
+    EXPECT_EQ(val("2.5E3"), 2500);
+    EXPECT_EQ(val(" -.5e-1x"), -0.05);
+    EXPECT_EQ(val("1e"), 1); // an exponent without digits is not part of the number
+    EXPECT_EQ(val("1e+"), 1);
+    EXPECT_EQ(val("1e999"), 0); // too large to hold
+}
+
 TEST(NumText, FormatPatterns) {
     struct Case {
         double value;

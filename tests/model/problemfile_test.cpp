@@ -570,7 +570,8 @@ TEST_F(UnreadableFile, MalformedItems) {
     expectrejected(replaceline(threedepartments, 2, "\"Recei\"ving,100"), dept);
     expectrejected(replaceline(threedepartments, 2, "100,100"), dept);
     expectrejected(replaceline(threedepartments, 2, "\"Receiving\",nan"), dept);
-    expectrejected(replaceline(threedepartments, 2, "\"Receiving\",1e999"), dept);
+    for (const char* bad : {"1e999", "1e", "1e+", "+1", "1x"})
+        expectrejected(replaceline(threedepartments, 2, std::string("\"Receiving\",") + bad), dept);
     expectrejected(replaceline(threedepartments, 5, "10,"),
                    start + "line 5: expected a class score line (score)");
     expectrejected(replaceline(threedepartments, 14, ",,,,,,,,,"),

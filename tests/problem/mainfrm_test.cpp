@@ -3,8 +3,12 @@
 #include "problem/mainmenufrm.h"
 #include "tests/forms/tabkeys.h"
 #include "tests/problem/definition.h"
+#include "tests/support/tempdir.h"
 
 #include <cmath>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 namespace {
 
@@ -70,6 +74,13 @@ TEST_F(Departments, StatisticsFollowEveryKeystroke) {
         EXPECT_EQ(f.totaltxt.text(), "600");
         EXPECT_EQ(f.avgtxt.text(), "200.0");
         EXPECT_EQ(f.stdtxt.text(), "81.6");
+        // Exponents read as in the problem file; text without a number is 0.
+        f.areatxt[0].type("1e3");
+        f.areatxt[1].type("2.5E3");
+        f.areatxt[2].type("abc");
+        EXPECT_EQ(f.totaltxt.text(), "3500");
+        f.areatxt[2].type("1e999");
+        EXPECT_EQ(m.deptarea[3].num(), 0);
         // Equal fractional areas: a variance a hair below 0 shows as 0.
         for (int r = 0; r < 3; ++r)
             f.areatxt[r].type("0.1");
@@ -210,6 +221,52 @@ TEST_F(Departments, LoadedProblemFillsTheRowsAndUpdatesSavedZoneAreas) {
     f.show_modal();
     EXPECT_EQ(m.savedzonearea[1][2].num(), 450.5);
     EXPECT_EQ(m.savedzonearea[2][1].num(), 0);
+}
+
+// Departments cleared from the end weigh nothing in the saved layouts' zone
+// areas and the saved partitions' story areas, whatever this run still holds
+// for them: another run reads and saves the file to the same bytes.
+TEST_F(Departments, ClearedDepartmentsWeighNothingInSavedLayoutsAndPartitions) {
+    const TempDir dir;
+    auto saveas = [&dir](Module1& state, const char* name) {
+        state.problemfile = dir.str() + "/" + name;
+        state.filemode = 1;
+        EXPECT_TRUE(state.saveproblemfile());
+        std::ifstream in(state.problemfile, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    for (Program program : {Program::storeyone, Program::storeymany}) {
+        m = Module1();
+        installwindows(m);
+        m.program = program;
+        m.initproblem();
+        m.problemfile = MARQUETA_SOURCE_DIR "/examples/PLANT";
+        ASSERT_TRUE(m.loadproblemfile());
+        m.datasource = "d"; // as the input source leaves a problem read from disk
+        m.newchart = 0;
+        expectroadafterContinue();
+        driver.on<mainfrm>("mainfrm", [](mainfrm& f) {
+            f.nmdpttxt[12].type("");
+            f.nmdpttxt[13].type("");
+            f.okbut.press();
+        });
+        {
+            mainfrm f;
+            f.show_modal();
+        }
+        const std::string saved = saveas(m, "CUT");
+        for (const char* line : {"\n11,14,150\r", "\n0,13,0\r", "\n7,2130\r", "\n4,1500\r"})
+            EXPECT_NE(saved.find(line), std::string::npos) << line;
+        for (Program other : {Program::storeyone, Program::storeymany}) {
+            Module1 again;
+            again.program = other;
+            again.initproblem();
+            again.problemfile = dir.str() + "/CUT";
+            ASSERT_TRUE(again.loadproblemfile());
+            again.computescorevector(); // as the chart and score windows leave it
+            EXPECT_EQ(saveas(again, "AGAIN"), saved);
+        }
+    }
 }
 
 // Tab goes through the rows name, area, next row's name, passing over the row

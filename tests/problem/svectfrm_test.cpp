@@ -21,6 +21,9 @@ TEST_F(Scores, CodesAreStoredAsTypedAndDefaultsComeBack) {
         f.kodetxt[0].type("b ");
         f.scortxt[0].type("12.5");
         f.scortxt[1].type("many");
+        f.scortxt[2].type("1e3");
+        f.scortxt[3].type("2.5E3");
+        f.scortxt[4].type("1e999");
         f.okbut.press();
     });
     svectfrm f;
@@ -28,6 +31,9 @@ TEST_F(Scores, CodesAreStoredAsTypedAndDefaultsComeBack) {
     EXPECT_EQ(m.relcode[1], Cell("b "));
     EXPECT_EQ(m.relweight[1].num(), 12.5);
     EXPECT_EQ(m.relweight[2].num(), 0);
+    EXPECT_EQ(m.relweight[3].num(), 1000);
+    EXPECT_EQ(m.relweight[4].num(), 2500);
+    EXPECT_EQ(m.relweight[5].num(), 0);
 }
 
 TEST_F(Scores, DepartmentScoresFromTheChart) {
