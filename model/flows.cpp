@@ -18,6 +18,11 @@ int wholein(const Cell& c, int lo, int hi) {
     return int(v);
 }
 
+// The place of pair i < j in the row order of a chart of n departments, from 1.
+int rowposition(int i, int j, int n) {
+    return (i - 1) * (2 * n - i) / 2 + j - i;
+}
+
 } // namespace
 
 double Module1::flowdivisor(double largest) {
@@ -66,6 +71,25 @@ void Module1::buildflowmatrix() {
     }
 }
 
+void Module1::buildflowsfromloads() {
+    // Building adds to the matrix, so each switch starts again from the loads.
+    if (loadsheld == 1) {
+        flowmatrix = heldloads;
+    } else {
+        heldloads = flowmatrix;
+        loadsheld = 1;
+    }
+    buildflowmatrix();
+}
+
+void Module1::changeload(int i, int j, double load) {
+    if (i < 1 || i >= j || j > maxdept) return;
+    // What the routings and additions put into the pair stays with them; the
+    // held load takes the rest of the typed flow.
+    if (loadsheld == 1) heldloads[i][j] = heldloads[i][j] + (load - flowmatrix[i][j]);
+    flowmatrix[i][j] = load;
+}
+
 void Module1::relchartfromflow() {
     const int n = problemsize(ndept);
     // Cuts at one to four fifths of the largest flow; a flow equal to a cut
@@ -102,11 +126,14 @@ void Module1::backuprelchart() {
 
 void Module1::restorerelchart() {
     relfromflow = 0;
-    ndept = int(std::clamp(relchartbackup[0].whole(), 0L, long(maxdept)));
-    int position = 0;
-    for (int i = 1; i <= ndept - 1; ++i) {
-        for (int j = i + 1; j <= ndept; ++j)
-            relchart[i][j] = relchartbackup[++position];
+    // The departments stay as they are now. The backup's rows follow its own
+    // department count; a pair with a department added since it was taken is
+    // unrated.
+    const int kept = boundedcount(relchartbackup[0], maxdept);
+    const int n = problemsize(ndept);
+    for (int i = 1; i <= n - 1; ++i) {
+        for (int j = i + 1; j <= n; ++j)
+            relchart[i][j] = j <= kept ? relchartbackup[rowposition(i, j, kept)] : Cell("");
     }
     // The chart window takes a new backup when it closes, now that the chart
     // is the typed one again.
@@ -114,4 +141,11 @@ void Module1::restorerelchart() {
     openwindow("svectfrm");
     openwindow("svect2frm");
     orderpairsbyrating();
+}
+
+void Module1::usestandardchart() {
+    relfromflow = 0;
+    chartsource = 0;
+    loadsheld = 0;
+    backuprelchart();
 }

@@ -195,11 +195,29 @@ struct Module1 {
     Table<double, 6> flowthresh{};                    // 2..5: 1 to 4 fifths of maxflow
     Table<Cell, 401> relchartbackup{}; // (0) the department count, then the pairs i < j by row
     int relfromflow = 0;               // 1 while relchart is derived from flows
+    // The loads the flows in use were built from: the matrix as the file or the
+    // load chart gave it before the routings and additions were first added.
+    // Held from the first switch to the chart from flows until another problem starts.
+    Table2<Cell, 19, 19> heldloads{};
+    int loadsheld = 0; // 1 while heldloads holds this problem's loads
     void buildflowmatrix();
+    // The flows of a switch to the chart from flows: the held loads (the
+    // matrix itself the first time, which is then held) with the routings and
+    // additions added once, however often the chart is switched.
+    void buildflowsfromloads();
+    // A load typed over the flow in use of pair i < j: the next switch builds
+    // exactly this flow when the routings and additions stay as they are.
+    void changeload(int i, int j, double load);
     void relchartfromflow();
     void backuprelchart();
-    // Brings back the typed chart, shows the chart and score windows, rebuilds the pair lists.
+    // Brings back the typed letters of the pairs the backup holds (pairs of
+    // departments added since are unrated), keeping the department count;
+    // shows the chart and score windows, rebuilds the pair lists.
     void restorerelchart();
+    // A problem just read or begun at the keyboard starts on its own standard
+    // chart: the flags of the chart from flows drop, the held loads go and the
+    // backup holds this problem's chart.
+    void usestandardchart();
     // The display divisor of a chart of flows: a power of ten from 10 to 1000000
     // chosen from the largest value shown (1000 and less: 10; 1001 to 10000: 100; ...).
     static double flowdivisor(double largest);

@@ -555,5 +555,6 @@ bool Module1::loadproblemfile() {
     std::fclose(f);
     m.computeareastats();
     *this = std::move(m);
+    usestandardchart();
     return true;
 }

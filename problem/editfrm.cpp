@@ -82,7 +82,7 @@ void editfrm::prodflowbut_Click() {
     m.chartsource = 1;
     showchartlabels(mainmenufrm::chartlabel(m.chartsource));
     m.relfromflow = 1;
-    m.buildflowmatrix();
+    m.buildflowsfromloads();
     m.relchartfromflow();
     {
         relfrm chart;

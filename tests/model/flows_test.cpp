@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -152,13 +153,30 @@ TEST(ChartBackup, RestoreBringsBackTheTypedChart) {
 
     m.restorerelchart();
     EXPECT_EQ(m.relfromflow, 0);
-    EXPECT_EQ(m.ndept, 3);
+    EXPECT_EQ(m.ndept, 4); // the added department stays, its pairs unrated
     EXPECT_EQ(m.relchart[1][2], Cell("A"));
     EXPECT_EQ(m.relchart[1][3], Cell("e"));
     EXPECT_TRUE(m.relchart[2][3].isempty());
+    EXPECT_EQ(m.relchart[3][4], Cell(""));
     EXPECT_EQ(shown, (std::vector<std::string>{"relfrm", "svectfrm", "svect2frm"}));
     EXPECT_EQ(m.relclassstart[2], 2); // pair lists rebuilt: (1, 2) A, (1, 3) E
     EXPECT_EQ(m.relclasspairs[2][2], 3);
+}
+
+TEST(ChartBackup, ARemovedDepartmentStaysRemoved) {
+    Module1 m = problem(4);
+    const char* letters[] = {"A", "E", "I", "O", "U", "X"}; // (1,2) (1,3) (1,4) (2,3) (2,4) (3,4)
+    int k = 0;
+    for (int i = 1; i <= 4; ++i)
+        for (int j = i + 1; j <= 4; ++j)
+            m.relchart[i][j] = letters[k++];
+    m.backuprelchart();
+    m.relfromflow = 1;
+    m.relchart[2][3] = "U";
+    m.ndept = 3;
+    m.restorerelchart();
+    EXPECT_EQ(m.ndept, 3);
+    EXPECT_EQ(chartrow(m), (std::vector<std::string>{"A", "E", "O"}));
 }
 
 TEST(ChartBackup, ACountNoBackupHoldsStaysInsideTheTables) {
@@ -169,6 +187,38 @@ TEST(ChartBackup, ACountNoBackupHoldsStaysInsideTheTables) {
         EXPECT_GE(m.ndept, 0);
         EXPECT_LE(m.ndept, maxdept);
     }
+}
+
+// The additions count once however often the chart switches; a change
+// names a pair i < j of the tables or changes nothing.
+TEST(FlowsFromLoads, AdditionsCountOnceAndOnlyPairsChange) {
+    Module1 m = problem(3);
+    m.addflowmatrix[1][3] = 2;
+    m.buildflowsfromloads();
+    m.buildflowsfromloads();
+    EXPECT_EQ(m.flowmatrix[1][3].num(), 2);
+    const auto flows = m.flowmatrix;
+    const auto loads = m.heldloads;
+    for (const auto& [i, j] : {std::pair{0, 2}, {3, 3}, {3, 2}, {2, 19}})
+        m.changeload(i, j, 9);
+    EXPECT_EQ(m.flowmatrix, flows);
+    EXPECT_EQ(m.heldloads, loads);
+}
+
+// Only a file read in full starts the problem on its own chart.
+TEST(ChartBackup, ANewProblemStartsOnItsOwnStandardChart) {
+    Module1 m = problem(2);
+    m.relchart[1][2] = "E";
+    m.relfromflow = m.chartsource = m.loadsheld = 1;
+    m.problemfile = "/no/such/marqueta/file";
+    m.showmessage = [](std::string_view) {};
+    EXPECT_FALSE(m.loadproblemfile());
+    EXPECT_EQ(m.relfromflow + m.chartsource + m.loadsheld, 3);
+
+    m.usestandardchart();
+    EXPECT_EQ(m.relfromflow + m.chartsource + m.loadsheld, 0);
+    EXPECT_EQ(m.relchartbackup[0], Cell(2));
+    EXPECT_EQ(m.relchartbackup[1], Cell("E"));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "problem/lwratiofrm.h"
 #include "problem/mainfrm.h"
 #include "problem/mainmenufrm.h"
+#include "problem/sourcefrm.h"
 #include "tests/problem/definition.h"
 
 namespace {
@@ -43,7 +44,7 @@ TEST_F(EditMenu, StoreyoneOpensTheRatioWindowInPlaceOfItself) {
 }
 
 // Switch to the chart from flows, add a department, then restore: the typed
-// letters and the department count of the backup come back.
+// letters come back and the added department stays, unrated.
 TEST_F(EditMenu, SwitchThenRestoreBringsBackTheTypedChart) {
     m.program = Program::storeyone;
     setproblem({"Press", "Weld", "Paint"}, {100, 100, 100});
@@ -97,10 +98,11 @@ TEST_F(EditMenu, SwitchThenRestoreBringsBackTheTypedChart) {
     });
     driver.on<relfrm>("relfrm", [](relfrm& f) {
         EXPECT_EQ(f.titlelbl.caption(), "RELATIONSHIP CHART");
-        EXPECT_EQ(visibleboxes(f.chart), (std::vector<int>{0, 1, 17}));
+        EXPECT_EQ(visibleboxes(f.chart), (std::vector<int>{0, 1, 2, 17, 18, 33}));
         EXPECT_EQ(f.chart.pair(1, 2).text(), "a");
         EXPECT_EQ(f.chart.pair(1, 3).text(), "X");
         EXPECT_EQ(f.chart.pair(2, 3).text(), "");
+        EXPECT_EQ(f.chart.pair(3, 4).text(), "");
         f.okbut.press();
     });
     driver.on<svectfrm>("svectfrm", [](svectfrm& f) { f.okbut.press(); });
@@ -108,14 +110,95 @@ TEST_F(EditMenu, SwitchThenRestoreBringsBackTheTypedChart) {
 
     mainmenufrm menu;
     menu.show_modal();
-    EXPECT_EQ(m.ndept, 3);
+    EXPECT_EQ(m.ndept, 4);
     EXPECT_EQ(m.relfromflow, 0);
     EXPECT_EQ(m.chartsource, 0);
     EXPECT_EQ(m.relchart[1][3], Cell("X"));
-    EXPECT_EQ(m.relchartbackup[0].num(), 3);
+    EXPECT_EQ(m.relchartbackup[0].num(), 4);
     // The scores follow the restored chart: the small a matches no code.
     EXPECT_EQ(m.nrelpairs[1], 0);
     EXPECT_EQ(m.nrelpairs[6], 1);
+}
+
+// The chart switch on the example problems, read as New Problem reads them.
+class ChartSwitch : public EditMenu {
+protected:
+    void SetUp() override {
+        EditMenu::SetUp();
+        m.program = Program::storeyone;
+    }
+    void load(const std::string& name) {
+        m.initproblem();
+        m.newchart = 0; // as the input source window sets it for a file
+        m.problemfile = MARQUETA_SOURCE_DIR "/examples/" + name;
+        ASSERT_TRUE(m.loadproblemfile());
+    }
+    // One of the edit menu's chart buttons, through the chart and score windows.
+    void press(forms::CommandButton editfrm::*button) {
+        driver.on<editfrm>("editfrm", [button](editfrm& f) {
+            (f.*button).press();
+            f.backbut.press();
+        });
+        confirmchartandscores();
+        editfrm f;
+        f.show_modal();
+    }
+};
+
+TEST_F(ChartSwitch, AnotherProblemRestoresItsOwnChart) {
+    load("PLANT");
+    press(&editfrm::prodflowbut);
+    load("WORKSHOP");
+    EXPECT_EQ(m.chartsource, 0);
+    const auto letters = m.relchart;
+    press(&editfrm::resrelbut);
+    EXPECT_EQ(m.ndept, 6);
+    EXPECT_EQ(m.relchart, letters);
+
+    // A problem begun at the keyboard leaves the chart from flows as well.
+    press(&editfrm::prodflowbut);
+    driver.on<sourcefrm>("sourcefrm", [](sourcefrm& f) { f.Keybut.press(); });
+    driver.on<mainfrm>("mainfrm", [](mainfrm& f) { f.backbut.press(); });
+    sourcefrm source;
+    source.show_modal();
+    EXPECT_EQ(m.relfromflow + m.chartsource + m.loadsheld, 0);
+}
+
+TEST_F(ChartSwitch, RestoreKeepsADepartmentAddedSinceTheSwitch) {
+    load("PLANT");
+    const auto letters = m.relchart;
+    press(&editfrm::prodflowbut);
+    driver.on<editfrm>("editfrm", [](editfrm& f) { f.areabut.press(); });
+    driver.on<mainfrm>("mainfrm", [](mainfrm& f) {
+        f.nmdpttxt[14].type("Tool Crib");
+        f.areatxt[14].type("90");
+        f.okbut.press();
+    });
+    confirmchartandscores();
+    driver.on<mainmenufrm>("mainmenufrm", [](mainmenufrm& f) { f.quitbut.press(); });
+    {
+        editfrm f;
+        f.show_modal();
+    }
+    press(&editfrm::resrelbut);
+    ASSERT_EQ(m.ndept, 15);
+    for (int i = 1; i <= 14; ++i) {
+        EXPECT_EQ(m.relchart[i][15], Cell(""));
+        for (int j = i + 1; j <= 14; ++j)
+            EXPECT_EQ(m.relchart[i][j], letters[i][j]) << i << "," << j;
+    }
+}
+
+TEST_F(ChartSwitch, FlowsAreBuiltOnceHoweverOftenTheChartSwitches) {
+    load("PLANT");
+    EXPECT_EQ(m.flowmatrix[1][2].num(), 80);
+    press(&editfrm::prodflowbut);
+    press(&editfrm::resrelbut);
+    const auto once = m.flowmatrix;
+    EXPECT_EQ(once[1][2].num(), 160);
+    press(&editfrm::prodflowbut);
+    press(&editfrm::resrelbut);
+    EXPECT_EQ(m.flowmatrix, once);
 }
 
 } // namespace

@@ -84,4 +84,31 @@ TEST_F(Loads, StoreyoneContinueSwitchesTheChartLabels) {
     EXPECT_EQ(m.relchart[1][2], Cell(""));
 }
 
+// The chart shows the flows in use; a changed box is the flow the next switch
+// builds, an untouched one keeps its fractions.
+TEST_F(Loads, ATypedChangeIsBuiltFromAtTheNextSwitch) {
+    m.program = Program::storeyone;
+    m.flowmatrix[1][2] = 7;
+    m.flowmatrix[1][3] = 2.4;
+    m.nprod = 1;
+    m.uload[1] = 5;
+    m.prodvecstart[1] = 1;
+    m.prodveclen[1] = 2;
+    m.prodvec[1] = 1;
+    m.prodvec[2] = 2;
+    m.buildflowsfromloads();
+    driver.on<flowfrm>("flowfrm", [](flowfrm& f) {
+        EXPECT_EQ(f.chart.pair(1, 2).text(), "12");
+        EXPECT_EQ(f.chart.pair(1, 3).text(), "2");
+        f.chart.pair(1, 2).type("30");
+        f.okbut.press();
+    });
+    flowfrm f;
+    f.show_modal();
+    EXPECT_EQ(m.flowmatrix[1][2].num(), 30);
+    m.buildflowsfromloads();
+    EXPECT_EQ(m.flowmatrix[1][2].num(), 30);
+    EXPECT_EQ(m.flowmatrix[1][3].num(), 2.4);
+}
+
 } // namespace
