@@ -6,20 +6,9 @@
 #include "problem/editfrm.h"
 #include "problem/mainmenufrm.h"
 
-#include <string>
-
 namespace {
-
 constexpr int charttop = 1080;
-
-// The text a pair box opens with: loads show as whole numbers, a load of 0 as
-// an empty box; a new problem's chart opens empty until it is first confirmed.
-std::string loadtext(const Module1& m, int i, int j) {
-    const double load = m.flowmatrix[i][j];
-    return m.newchart == 0 && load != 0 ? numtext::format(load, "0") : "";
 }
-
-} // namespace
 
 flowfrm::flowfrm()
     : Form("flowfrm", "Flow Form"),
@@ -43,29 +32,29 @@ void flowfrm::Form_Load() {
     Label9.setCaption("Enter or change values for material handling loads between departments.");
     chart.hideall();
     chart.showheadings(m.ndept, m.deptname);
+    // Loads show as whole numbers, a load of 0 as an empty box; a new
+    // problem's chart opens empty until it is first confirmed.
     const int n = problemsize(m.ndept);
     for (int i = 1; i <= n - 1; ++i) {
         for (int j = i + 1; j <= n; ++j) {
             forms::TextBox& box = chart.pair(i, j);
             box.setvisible(true);
             box.setalignment(forms::TextBox::Align::right);
-            box.setText(loadtext(m, i, j));
+            const double load = m.flowmatrix[i][j];
+            box.setText(m.newchart == 0 && load != 0 ? numtext::format(load, "0") : "");
         }
     }
 }
 
 void flowfrm::okbut_Click() {
     Module1& m = module1();
-    // The boxes show the flows in use; only a box whose text the user changed
-    // changes a load, so an untouched flow keeps its fractions.
-    const int n = problemsize(m.ndept);
-    for (int i = 1; i <= n - 1; ++i) {
-        for (int j = i + 1; j <= n; ++j) {
-            const std::string typed = chart.pair(i, j).text();
-            if (typed != loadtext(m, i, j)) m.changeload(i, j, numtext::val(typed));
-        }
-    }
     m.newchart = 0;
+    // Every box becomes the pair's flow in use, and the loads the next switch
+    // builds from follow it.
+    const int n = problemsize(m.ndept);
+    for (int i = 1; i <= n - 1; ++i)
+        for (int j = i + 1; j <= n; ++j)
+            m.changeload(i, j, numtext::val(chart.pair(i, j).text()));
     if (m.program == Program::storeyone) {
         // The loads now drive product movement and the chart labels; the
         // letters change only when the edit menu switches the chart.
