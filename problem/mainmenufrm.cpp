@@ -6,8 +6,6 @@
 
 #include <QApplication>
 
-#include <cmath>
-
 mainmenufrm::mainmenufrm() : Form("mainmenufrm", "Main Menu") {
     const bool many = module1().program == Program::storeymany;
     Label2.setCaption(many ? "MARQUETA (Multi-Story) For Windows"
@@ -54,10 +52,8 @@ void mainmenufrm::Form_Load() {
     Label1.setCaption("MAIN MENU");
     Label3.setCaption(m.problemfile);
     useprodflowlbl.setCaption(chartlabel(m.chartsource));
-    if (m.lwratio.num() != 0) {
-        m.layoutwidth = std::sqrt(m.totalarea / m.lwratio);
-        m.layoutlength = m.layoutwidth * m.lwratio;
-    }
+    // An empty ratio leaves the building as it is.
+    if (m.lwratio.num() != 0) m.sizebuilding(m.lwratio);
     m.adjscore = 0;
     m.itermode = 0;
     m.storescores = 0;
