@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -22,7 +23,40 @@ bool tableindex(int d) {
     return d >= 1 && d <= maxdept;
 }
 
+struct Building {
+    double width, length;
+};
+
+// The building of an area and a length-to-width ratio; none when the ratio is
+// not a positive number or the size would not be finite.
+std::optional<Building> building(double area, double ratio) {
+    if (!(ratio > 0)) return std::nullopt;
+    const double width = std::sqrt(area / ratio);
+    const double length = width * ratio;
+    if (!std::isfinite(width) || !std::isfinite(length)) return std::nullopt;
+    return Building{width, length};
+}
+
+// How far width x length may stray from the total area, relative to it, and
+// still fit it: the rounding of a stored width and length.
+constexpr double fitting = 1e-12;
+
 } // namespace
+
+void Module1::sizebuilding(double ratio) {
+    const double area = std::isfinite(totalarea) ? std::max(totalarea, 0.0) : 0.0;
+    std::optional<Building> size = building(area, ratio);
+    if (!size) {
+        const double w = layoutwidth, l = layoutlength;
+        if (w > 0 && l > 0) {
+            if (std::abs(w * l - area) <= fitting * area) return;
+            size = building(area, l / w);
+        }
+        if (!size) size = building(area, defaultratio);
+    }
+    layoutwidth = size->width;
+    layoutlength = size->length;
+}
 
 Module1::Bands Module1::bands() const {
     const double t = totalarea;

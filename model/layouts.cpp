@@ -63,8 +63,7 @@ void Module1::clearlayouts() {
 }
 
 void Module1::prepareautosearch() {
-    layoutwidth = std::sqrt(totalarea / lwratio);
-    layoutlength = layoutwidth * lwratio;
+    sizebuilding(lwratio);
     adjscore = 0;
     itermode = 0;
     storescores = 0;

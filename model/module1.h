@@ -37,6 +37,8 @@ inline constexpr int maxsavedlayouts = 20; // from windows; the search uses one 
 inline constexpr int savedlayoutstorage = 24;
 inline constexpr int maxsavedpart = 20;
 inline constexpr int maxstories = 6;
+// The length-to-width ratio a building takes when nothing else gives it one.
+inline constexpr double defaultratio = 1.35;
 
 struct Module1 {
     Program program = Program::storeyone;
@@ -143,6 +145,13 @@ struct Module1 {
     Cell drawwidth, drawheight, drawcellwidth, drawcellheight;
     Cell ratioaux1, ratioaux2, ratioaux3;
     Cell lwratio, layoutlength, layoutwidth, gridflag;
+    // Sizes the building (width across the bands, length along them) so that
+    // width x length is totalarea and length / width is the ratio. Without a
+    // usable ratio (not a positive finite number) the building keeps its own
+    // shape, unchanged while it still fits the total area, or takes
+    // defaultratio when it has no size. A total below 0 counts as 0, so the
+    // size is always finite.
+    void sizebuilding(double ratio);
 
     // ---- zone letters --------------------------------------------------------
     Table<std::string, 10> zoneletter{}, zonelabel{};

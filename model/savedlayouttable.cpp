@@ -25,6 +25,8 @@ void Module1::copysavedlayout(int from, int to) {
 
 void Module1::rescoresavedlayouts() {
     storescores = 1;
+    // storeyone scores in a building of the current areas, as its display does.
+    if (program == Program::storeyone) sizebuilding(lwratio);
     const int last = boundedcount(nsavedlayouts, maxsavedlayouts);
     for (curlayout = 1; curlayout <= last; ++curlayout) {
         loadsavedlayout(curlayout);

@@ -59,6 +59,9 @@ void editfrm::lwratiobut_Click() {
     close();
     lwratiofrm ratio;
     ratio.show_modal();
+    // The building takes the chosen shape before anything is shown or saved.
+    Module1& m = module1();
+    m.sizebuilding(m.lwratio);
 }
 
 void editfrm::backbut_Click() {

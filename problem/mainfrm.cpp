@@ -10,7 +10,6 @@
 #include "problem/svectfrm.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -18,9 +17,6 @@ namespace {
 std::string plain(const Cell& c) {
     return c.isnumber() ? numtext::plain(c) : c.str();
 }
-
-// The building takes its size from the default ratio.
-constexpr double defaultratio = 1.35;
 
 } // namespace
 
@@ -132,11 +128,8 @@ void mainfrm::okbut_Click() {
         chart.show_modal();
     }
     m.computeareastats();
-    if (m.program == Program::storeymany || m.layoutwidth.num() == 0) {
-        // Negative areas are taken as typed; a total below 0 gives no building.
-        m.layoutwidth = std::sqrt(std::max(m.totalarea, 0.0) / defaultratio);
-        m.layoutlength = m.layoutwidth * defaultratio;
-    }
+    // storeymany builds from the default ratio every time, storeyone from its own.
+    m.sizebuilding(m.program == Program::storeymany ? defaultratio : m.lwratio.num());
     if (m.nsavedlayouts.num() > 0) updatesavedzoneareas();
     {
         svectfrm scores;
@@ -149,6 +142,7 @@ void mainfrm::okbut_Click() {
     if (m.program == Program::storeyone && m.datasource == "k") {
         lwratiofrm ratio;
         ratio.show_modal();
+        m.sizebuilding(m.lwratio);
     }
     m.orderpairsbyrating();
     m.sortdeptsbyarea();

@@ -6,7 +6,6 @@
 
 #include <QApplication>
 
-#include <cmath>
 #include <memory>
 
 namespace {
@@ -75,10 +74,8 @@ void mainmenufrm::Form_Load() {
     Module1& m = module1();
     Label1.setCaption("MAIN MENU");
     showproblem();
-    if (m.lwratio.num() != 0) {
-        m.layoutwidth = std::sqrt(m.totalarea / m.lwratio);
-        m.layoutlength = m.layoutwidth * m.lwratio;
-    }
+    // An empty ratio leaves the building as it is.
+    if (m.lwratio.num() != 0) m.sizebuilding(m.lwratio);
     m.adjscore = 0;
     m.itermode = 0;
     m.storescores = 0;

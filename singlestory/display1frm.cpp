@@ -83,8 +83,8 @@ void display1frm::Form_Load() {
     Module1& m = module1();
     const bool one = m.program == Program::storeyone;
     m.adjscore = 0;
-    // A changed ratio takes effect on every display.
-    if (one) m.layoutwidth = std::sqrt(m.totalarea / m.lwratio);
+    // A changed ratio or area takes effect on every display.
+    if (one) m.sizebuilding(m.lwratio);
     layoutbox.fontname("system");
     layoutbox.scale(0, 0, 640, 200);
     makechangebut.setvisible(false);

@@ -5,7 +5,6 @@
 #include "model/tableindex.h"
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 
 namespace {
@@ -79,8 +78,7 @@ void manualdeptfrm::Form_Load() {
     layoutbox.scale(0, 0, 640, 200);
     drawgrid();
 
-    m.layoutwidth = std::sqrt(m.totalarea / m.lwratio);
-    m.layoutlength = m.layoutwidth * m.lwratio;
+    m.sizebuilding(m.lwratio);
 
     for (int i = 1; i <= n; ++i)
         deptlst.additem(numtext::str(i) + " - " + m.deptname[i]);

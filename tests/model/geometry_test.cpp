@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <random>
 #include <vector>
 
@@ -187,6 +188,41 @@ TEST(EvalLayout, BadIndexesFromDataAreSkipped) {
     m.nrelpairs[2] = 5000;
     m.evallayout();
     EXPECT_EQ(m.adjscore, 10);
+}
+
+// ---- the building's size ---------------------------------------------------
+
+void setbuilding(Module1& m, double total, const Cell& width, const Cell& length) {
+    m.totalarea = total;
+    m.layoutwidth = width;
+    m.layoutlength = length;
+}
+
+TEST(SizeBuilding, NeverGivesABuildingThatIsNotFinite) {
+    Module1 m;
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double w135 = std::sqrt(1350 / 1.35);
+    // No ratio and no usable building: the default ratio.
+    for (const double ratio : {0.0, -2.0, inf, nan}) {
+        for (const Cell& w : {Cell(), Cell(0), Cell(-10.0), Cell(inf), Cell(nan)}) {
+            setbuilding(m, 1350, w, 20);
+            m.sizebuilding(ratio);
+            EXPECT_EQ(m.layoutwidth.num(), w135);
+            EXPECT_EQ(m.layoutlength.num(), w135 * 1.35);
+        }
+    }
+    // A ratio whose building would not be finite counts as none.
+    setbuilding(m, 1e300, 0, 0);
+    m.sizebuilding(1e-300);
+    EXPECT_EQ(m.layoutwidth.num(), std::sqrt(1e300 / 1.35));
+    // A total below 0 gives a building of no size.
+    for (const double ratio : {1.35, 0.0}) {
+        setbuilding(m, -40, 10, 20);
+        m.sizebuilding(ratio);
+        EXPECT_EQ(m.layoutwidth.num(), 0);
+        EXPECT_EQ(m.layoutlength.num(), 0);
+    }
 }
 
 // ---- randomized comparison ---------------------------------------------------

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <random>
 #include <vector>
@@ -137,6 +138,23 @@ TEST_F(SavedTable, RescoringRecomputesEveryLayoutFromItsZones) {
             for (int j = i + 1; j <= 4; ++j)
                 movement = movement + e.distmatrix[i][j] * e.flowmatrix[i][j];
         EXPECT_DOUBLE_EQ(m.savedprodmove[q].num(), movement) << q;
+    }
+}
+
+// An area changed since the building was sized: storeyone rescores in a
+// building of the current areas, storeymany in the building it has.
+TEST_F(SavedTable, StoreyoneRescoresInABuildingOfTheCurrentAreas) {
+    save(1, {101, 102, 701, 702});
+    m.nsavedlayouts = 1;
+    m.deptarea[1] = 460;
+    m.computeareastats();
+    for (const Program program : {Program::storeymany, Program::storeyone}) {
+        m.program = program;
+        m.rescoresavedlayouts();
+        const double width =
+            program == Program::storeyone ? std::sqrt(710 / 1.5) : std::sqrt(350 / 1.5);
+        EXPECT_EQ(m.layoutwidth.num(), width);
+        EXPECT_EQ(m.layoutlength.num(), width * 1.5);
     }
 }
 

@@ -29,8 +29,12 @@ TEST_F(EditMenu, StoreymanyOffersDepartmentDataOnly) {
     f.show_modal();
 }
 
+// The building takes the chosen ratio at once.
 TEST_F(EditMenu, StoreyoneOpensTheRatioWindowInPlaceOfItself) {
     m.program = Program::storeyone;
+    m.totalarea = 200;
+    m.layoutwidth = 1;
+    m.layoutlength = 1.35;
     driver.on<editfrm>("editfrm", [](editfrm& f) {
         EXPECT_EQ(f.areabut.caption(), "Adjust Area / Relationship Info");
         EXPECT_TRUE(f.resrelbut.visible());
@@ -41,6 +45,8 @@ TEST_F(EditMenu, StoreyoneOpensTheRatioWindowInPlaceOfItself) {
     editfrm f;
     f.show_modal();
     EXPECT_EQ(m.lwratio.num(), 2);
+    EXPECT_EQ(m.layoutwidth.num(), 10);
+    EXPECT_EQ(m.layoutlength.num(), 20);
 }
 
 // Switch to the chart from flows, add a department, then restore: the typed

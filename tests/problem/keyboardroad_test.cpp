@@ -60,6 +60,7 @@ TEST_F(KeyboardRoad, StoreyoneEndsWithTheRatioWindowAndStaysInTheMenu) {
     mainmenufrm menu;
     menu.show_modal();
     EXPECT_EQ(m.lwratio.num(), 1);
+    EXPECT_EQ(m.layoutwidth, m.layoutlength); // the square building of the chosen ratio
     EXPECT_EQ(driver.opened(),
               (std::vector<std::string>{"mainmenufrm", "sourcefrm", "mainfrm", "relfrm", "svectfrm",
                                         "svect2frm", "lwratiofrm"}));

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 
@@ -25,6 +26,19 @@ protected:
     void expectroadafterContinue() {
         confirmchartandscores();
         driver.on<mainmenufrm>("mainmenufrm", [](mainmenufrm& f) { f.quitbut.press(); });
+    }
+    // The window opened from an open main menu, as Edit opens it: Continue
+    // then opens no menu, whose load would size the building once more.
+    void openfrommenu(std::function<void(mainfrm&)> script) {
+        confirmchartandscores();
+        driver.on<mainmenufrm>("mainmenufrm", [this, script](mainmenufrm& menu) {
+            driver.on<mainfrm>("mainfrm", script);
+            mainfrm f;
+            f.show_modal();
+            menu.quitbut.press();
+        });
+        mainmenufrm menu;
+        menu.show_modal();
     }
 };
 
@@ -157,29 +171,52 @@ TEST_F(Departments, NamesAreTakenAsTypedAndAtMostEighteenRowsRead) {
     EXPECT_EQ(m.totalarea, 5);
 }
 
-// Continue sizes the building from the ratio 1.35: storeymany every time,
-// storeyone only while it has no building yet.
+// Continue sizes the building: storeymany from the ratio 1.35 every time,
+// storeyone from its own ratio or, without one, in the building's own shape
+// (from 1.35 while it has none).
 TEST_F(Departments, BuildingSizeOnContinueDiffersBetweenThePrograms) {
     for (Program program : {Program::storeymany, Program::storeyone}) {
-        for (double width : {0.0, 10.0}) {
-            m.program = program;
-            setproblem({"Press", "Weld"}, {300, 375});
-            m.datasource = "d";
-            m.layoutwidth = width;
-            m.layoutlength = 2 * width;
-            expectroadafterContinue();
-            driver.on<mainfrm>("mainfrm", [](mainfrm& f) { f.okbut.press(); });
-            mainfrm f;
-            f.show_modal();
-            if (program == Program::storeymany || width == 0) {
-                EXPECT_DOUBLE_EQ(m.layoutwidth.num(), std::sqrt(675 / 1.35));
-                EXPECT_DOUBLE_EQ(m.layoutlength.num(), std::sqrt(675 / 1.35) * 1.35);
-            } else {
-                EXPECT_EQ(m.layoutwidth.num(), 10);
-                EXPECT_EQ(m.layoutlength.num(), 20);
+        for (double ratio : {0.0, 2.0}) {
+            for (double width : {0.0, 10.0}) {
+                m.program = program;
+                setproblem({"Press", "Weld"}, {300, 375});
+                m.datasource = "d";
+                m.lwratio = ratio;
+                m.layoutwidth = width;
+                m.layoutlength = 4 * width;
+                openfrommenu([](mainfrm& f) { f.okbut.press(); });
+                const double shape = program == Program::storeymany ? 1.35
+                                     : ratio != 0                   ? ratio
+                                     : width != 0                   ? 4
+                                                                    : 1.35;
+                EXPECT_EQ(m.layoutwidth.num(), std::sqrt(675 / shape));
+                EXPECT_EQ(m.layoutlength.num(), std::sqrt(675 / shape) * shape);
             }
         }
     }
+}
+
+// Receiving 120 -> 600 in storeyone's workshop: the building follows the
+// total area, so Machining, alone in its band, is centred on half its length.
+TEST_F(Departments, StoreyoneBuildingFollowsAnAreaChange) {
+    m.program = Program::storeyone;
+    m.problemfile = MARQUETA_SOURCE_DIR "/examples/WORKSHOP";
+    ASSERT_TRUE(m.loadproblemfile());
+    m.datasource = "d";
+    openfrommenu([](mainfrm& f) {
+        f.areatxt[0].type("600");
+        f.okbut.press();
+    });
+    ASSERT_EQ(m.totalarea, 1680);
+    const double w = m.layoutwidth, l = m.layoutlength;
+    EXPECT_NEAR(w * l, 1680, 1e-9);
+    EXPECT_NEAR(l / w, 1.35, 1e-12);
+    m.zoneleft = {0, 1, 2, 0, 3, 0, 0, 4, 5, 6};
+    for (int k = 1; k <= 9; ++k)
+        m.zonearea[k] = m.deptarea[m.zoneleft[k]];
+    m.evallayout();
+    EXPECT_DOUBLE_EQ(m.centroidx[3], l / 2);
+    EXPECT_DOUBLE_EQ(m.centroidx[6], l * (1 - 140.0 / 580 / 2));
 }
 
 TEST_F(Departments, NegativeTotalAreaGivesNoBuilding) {

@@ -10,8 +10,12 @@
 #include "singlestory/layoutanalysis4frm.h"
 #include "tests/singlestory/layoutproblem.h"
 #include "tests/support/scripted.h"
+#include "tests/support/tempdir.h"
 
 #include <cmath>
+#include <fstream>
+#include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -424,6 +428,72 @@ TEST_F(Display, AnalysisTakesTheActionsAwayAndGivesThemBack) {
     EXPECT_EQ(m.zoneleft[1], 0);
     EXPECT_EQ(m.zoneright[1], 0);
     EXPECT_EQ(m.zonearea[7], 0);
+}
+
+// Every department of the loaded problem on a side of its own, two to a zone.
+void placeall(Module1& m) {
+    for (int d = 1; d <= m.ndept; ++d)
+        placedept(m, d, (d + 1) / 2, 2 - d % 2);
+}
+
+std::string example(const char* name) {
+    return std::string(MARQUETA_SOURCE_DIR "/examples/") + name;
+}
+
+TEST_F(Display, AnUnchangedProblemIsEvaluatedBitForBitAsBefore) {
+    for (const char* name : {"WORKSHOP", "PLANT"}) {
+        SCOPED_TRACE(name);
+        m.problemfile = example(name);
+        ASSERT_TRUE(m.loadproblemfile());
+        m.computescorevector();
+        placeall(m);
+        // What the display evaluated before: the width from the ratio, the length as read.
+        const auto before = std::make_unique<Module1>(m);
+        before->layoutwidth = std::sqrt(before->totalarea / before->lwratio);
+        before->evallayout();
+        show();
+        EXPECT_EQ(m.layoutwidth.num(), before->layoutwidth.num());
+        EXPECT_EQ(m.layoutlength.num(), before->layoutlength.num());
+        EXPECT_EQ(m.centroidx, before->centroidx);
+        EXPECT_EQ(m.centroidy, before->centroidy);
+        EXPECT_EQ(m.adjscore, before->adjscore);
+    }
+}
+
+// A keyboard problem saved by storeymany has no ratio: its geometry line
+// starts with eight empty items. storeyone keeps its building while it fits
+// the total area and keeps its shape when an area changes.
+TEST_F(Display, AProblemWithoutARatioKeepsAFiniteBuilding) {
+    std::ifstream in(example("WORKSHOP"), std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string ratioed = "450,150,150,50,19,6,15,1.35,";
+    text.replace(text.find(ratioed), ratioed.size(), ",,,,,,,,");
+    const TempDir dir;
+    m.problemfile = dir.write("WORKSHOP", text).string();
+    ASSERT_TRUE(m.loadproblemfile());
+    ASSERT_TRUE(m.lwratio.isempty());
+    m.computescorevector();
+    placeall(m);
+    const double w = m.layoutwidth, l = m.layoutlength;
+    show();
+    EXPECT_EQ(m.layoutwidth.num(), w);
+    EXPECT_EQ(m.layoutlength.num(), l);
+
+    m.deptarea[1] = 600;
+    m.computeareastats();
+    m.zonearea[1] = 800;
+    show();
+    EXPECT_NEAR(m.layoutwidth * m.layoutlength, 1680, 1e-9);
+    EXPECT_NEAR(m.layoutlength / m.layoutwidth, l / w, 1e-12);
+    for (int d = 1; d <= m.ndept; ++d) {
+        EXPECT_TRUE(std::isfinite(m.centroidx[d]) && std::isfinite(m.centroidy[d])) << d;
+        EXPECT_TRUE(std::isfinite(m.bandheight[d]) && m.bandheight[d] > 0) << d;
+    }
+    // Nor does the search start from a building without a size.
+    m.layoutwidth = Cell();
+    m.layoutlength = Cell();
+    m.prepareautosearch();
+    EXPECT_EQ(m.layoutwidth.num(), std::sqrt(1680 / 1.35));
 }
 
 // Closes each of the four analysis windows with Continue.

@@ -125,6 +125,11 @@ TEST_F(ManualPlacement, FillsTheListsAndSizesTheBuilding) {
     });
     EXPECT_EQ(m.layoutwidth.num(), std::sqrt(500 / 1.5));
     EXPECT_EQ(m.layoutlength.num(), std::sqrt(500 / 1.5) * 1.5);
+    // Without a ratio or a building: the default ratio, never a division by 0.
+    m.lwratio = Cell();
+    m.layoutwidth = Cell();
+    open([](manualdeptfrm&) {});
+    EXPECT_EQ(m.layoutwidth.num(), std::sqrt(500 / 1.35));
 }
 
 TEST_F(ManualPlacement, PlacesAndListsEachDepartmentThenReturnFixesThem) {
