@@ -52,7 +52,7 @@ mainmenufrm* mainmenufrm::current() {
 void mainmenufrm::Form_Load() {
     Module1& m = module1();
     Label1.setCaption("MAIN MENU");
-    Label3.setCaption(m.problemfile);
+    Label3.setpath(m.problemfile);
     useprodflowlbl.setCaption(chartlabel(m.chartsource));
     if (m.lwratio.num() != 0) {
         m.layoutwidth = std::sqrt(m.totalarea / m.lwratio);
@@ -76,7 +76,7 @@ void mainmenufrm::newprobbut_Click() {
         mainmenufrm menu;
         menu.show_modal();
     } else {
-        Label3.setCaption(m.problemfile);
+        Label3.setpath(m.problemfile);
         Label3.repaint();
     }
 }
