@@ -5,6 +5,10 @@
 #include "forms/useraction.h"
 
 #include <QEvent>
+#include <QFontMetricsF>
+#include <QTextBoundaryFinder>
+
+#include <algorithm>
 
 namespace forms {
 
@@ -16,6 +20,30 @@ QString qs(std::string_view s) {
 
 void name(QWidget& w, std::string_view n) {
     w.setObjectName(qs(n));
+}
+
+const QChar ellipsis(0x2026);
+
+// The places where a text may be cut without splitting a character, from its
+// start to its end.
+std::vector<qsizetype> cuts(const QString& text) {
+    std::vector<qsizetype> out{0};
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    for (qsizetype at = finder.toNextBoundary(); at > 0; at = finder.toNextBoundary())
+        out.push_back(at);
+    return out;
+}
+
+// The longest text make(cut) that fits, the cuts giving ever longer texts;
+// the first when none does.
+template <typename Make, typename Fits>
+QString longestfitting(const std::vector<qsizetype>& cuts, const Make& make, const Fits& fits) {
+    std::size_t lo = 0, hi = cuts.size();
+    while (hi - lo > 1) {
+        const std::size_t mid = lo + (hi - lo) / 2;
+        (fits(make(cuts[mid])) ? lo : hi) = mid;
+    }
+    return make(cuts[lo]);
 }
 
 } // namespace
@@ -49,16 +77,62 @@ Label::Label(Form* form, std::string_view n, std::string_view caption) : QLabel(
 // this system expect; Qt would draw it as a blank, so it is shown as a line
 // separator and given back as a carriage return.
 std::string Label::caption() const {
+    if (path_) return path_->toStdString();
     QString t = text();
     t.replace(QChar::LineSeparator, QChar(u'\r'));
     return t.toStdString();
 }
 
 void Label::setCaption(std::string_view caption) {
+    path_.reset();
+    setToolTip({});
     QString t = qs(caption);
     for (qsizetype i = 0; i < t.size(); ++i)
         if (t[i] == u'\r' && (i + 1 == t.size() || t[i + 1] != u'\n')) t[i] = QChar::LineSeparator;
     setText(t);
+}
+
+void Label::setpath(std::string_view path) {
+    path_ = qs(path);
+    setToolTip(*path_);
+    showpath();
+}
+
+void Label::showpath() {
+    setText(shortened(*path_));
+}
+
+QString Label::shortened(const QString& path) const {
+    if (fits(path)) return path;
+    const auto fit = [this](const QString& t) { return fits(t); };
+    const qsizetype folderend = std::max<qsizetype>(path.lastIndexOf(u'/'), 0);
+    const QString name = path.mid(folderend);
+    if (fits(ellipsis + name))
+        return longestfitting(
+            cuts(path.left(folderend)), [&](qsizetype c) { return path.left(c) + ellipsis + name; },
+            fit);
+    std::vector<qsizetype> from = cuts(path);
+    std::reverse(from.begin(), from.end());
+    return longestfitting(
+        from, [&](qsizetype c) { return ellipsis + path.mid(c); }, fit);
+}
+
+bool Label::fits(const QString& text) const {
+    const QRectF area = contentsRect();
+    const int flags = int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+    const QRectF need =
+        QFontMetricsF(font()).boundingRect(QRectF(0, 0, area.width(), 1e6), flags, text);
+    return need.width() <= area.width() && need.height() <= area.height();
+}
+
+void Label::resizeEvent(QResizeEvent* e) {
+    QLabel::resizeEvent(e);
+    if (path_) showpath();
+}
+
+void Label::changeEvent(QEvent* e) {
+    QLabel::changeEvent(e);
+    if (path_ && e->type() == QEvent::FontChange) showpath();
 }
 
 TextBox::TextBox(Form* form, std::string_view n, std::string_view text) : QLineEdit(form) {

@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -26,10 +27,29 @@ void place(QWidget& w, int left, int top, int width, int height);
 class Label final : public QLabel {
 public:
     Label(Form* form, std::string_view name, std::string_view caption = {});
+    // The caption as set: a path is given whole, however it is shown.
     std::string caption() const;
     void setCaption(std::string_view caption);
+    // Shows a file's path, whole when it fits the label. One too long is cut
+    // in the middle: as much of its start as fits, "…", then the separator and
+    // the file name whole; when even that cannot fit, "…" and as much of the
+    // end as fits, so that names that differ only at their end stay apart.
+    // The whole path is the tooltip; the label shortens again when its size or
+    // font changes.
+    void setpath(std::string_view path);
     void setvisible(bool v) { setVisible(v); }
     bool visible() const { return !isHidden(); }
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+private:
+    void showpath();
+    QString shortened(const QString& path) const;
+    // Whether the text shows whole in the label, on as many lines as it wraps to.
+    bool fits(const QString& text) const;
+    std::optional<QString> path_;
 };
 
 class TextBox final : public QLineEdit {

@@ -38,7 +38,7 @@ void SaveStorySubfrm::contbut_Click() {
     m.savestoryfiles();
     const int stories = std::clamp(m.nstories, 0, maxstories);
     for (int s = 1; s <= stories; ++s)
-        filelbl[s - 1].setCaption(m.problemfile + "-" + numtext::str(s));
+        filelbl[s - 1].setpath(m.problemfile + "-" + numtext::str(s));
 }
 
 void SaveStorySubfrm::backbut_Click() {

@@ -39,7 +39,7 @@ msmenufrm::msmenufrm() : Form("msmenufrm", "Multi-story/Site Menu") {
 
 void msmenufrm::Form_Load() {
     Label1.setCaption("MULTI-STORY / SITE MENU");
-    Label3.setCaption(module1().problemfile);
+    Label3.setpath(module1().problemfile);
 }
 
 void msmenufrm::manualbut_Click() {

@@ -45,7 +45,7 @@ void editfrm::showchartlabels(std::string_view label) {
 
 void editfrm::Form_Load() {
     const Module1& m = module1();
-    Label2.setCaption(m.problemfile);
+    Label2.setpath(m.problemfile);
     showchartlabels(mainmenufrm::chartlabel(m.chartsource));
 }
 

@@ -59,7 +59,10 @@ mainfrm::mainfrm() : Form("mainfrm", "MARQUETA") {
 void mainfrm::Form_Load() {
     Module1& m = module1();
     opened_ = {m.ndept, m.deptarea, m.totalarea, m.avgarea, m.stdarea};
-    datafilelbl.setCaption(m.datasource == "d" ? m.problemfile : "New problem");
+    if (m.datasource == "d")
+        datafilelbl.setpath(m.problemfile);
+    else
+        datafilelbl.setCaption("New problem");
     instlbl.setCaption("Enter or modify problem data.");
     for (int r = 0; r < 18; ++r)
         itxt[r].setText(numtext::format(r + 1, "0"));

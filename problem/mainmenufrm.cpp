@@ -107,7 +107,7 @@ void mainmenufrm::newprobbut_Click() {
 
 void mainmenufrm::showproblem() {
     const Module1& m = module1();
-    Label3.setCaption(m.problemfile);
+    Label3.setpath(m.problemfile);
     useprodflowlbl.setCaption(chartlabel(m.chartsource));
     Label3.repaint();
 }

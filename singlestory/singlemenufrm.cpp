@@ -40,7 +40,7 @@ singlemenufrm::singlemenufrm() : Form("singlemenufrm", "Single Story Menu") {
 
 void singlemenufrm::Form_Load() {
     const Module1& m = module1();
-    Label2.setCaption(m.problemfile);
+    Label2.setpath(m.problemfile);
     useprodflowlbl.setCaption(mainmenufrm::chartlabel(m.chartsource));
 }
 

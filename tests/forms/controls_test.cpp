@@ -2,6 +2,7 @@
 // there to press, selecting in lists; and the window's own geometry.
 
 #include "tests/forms/testwindow.h"
+#include "tests/support/fit.h"
 #include "tests/support/scripted.h"
 
 #include <QApplication>
@@ -190,6 +191,50 @@ TEST(Controls, ACarriageReturnBreaksALabelsLine) {
     // Drawn as line breaks, not as blanks: the label needs four lines of height.
     const QFontMetrics fm(w.caption.font());
     EXPECT_GE(w.caption.sizeHint().height(), 4 * fm.height());
+}
+
+// A path too long for its label keeps its start and the file name, "…"
+// between them; the label shortens it anew when it changes size or font.
+TEST(Controls, ALabelShowsAPathWholeOrCutInTheMiddle) {
+    TestWindow w; // the label holds one line
+    forms::Label& l = w.caption;
+    l.setpath("/plans/PLANT");
+    EXPECT_EQ(l.text(), "/plans/PLANT");
+    EXPECT_EQ(l.toolTip(), "/plans/PLANT");
+
+    const std::string deep = "/home/planning-office/Documents/Facility planning/"
+                             "2026 plant relayout study/alternatives/PLANT";
+    const auto shortened = [&](qsizetype atleast) {
+        const QString shown = l.text();
+        EXPECT_TRUE(shown.endsWith(u"\u2026/PLANT")) << shown.toStdString();
+        EXPECT_TRUE(QString::fromStdString(deep).startsWith(shown.chopped(7)));
+        EXPECT_GE(shown.size(), atleast) << shown.toStdString();
+        EXPECT_TRUE(controlmisfits(w).empty()) << describe(controlmisfits(w));
+        return shown.size();
+    };
+    l.setpath(deep);
+    EXPECT_EQ(l.caption(), deep);
+    EXPECT_EQ(l.toolTip().toStdString(), deep);
+    const qsizetype oneline = shortened(30);
+    // A hidden label hears of its new size when it is next drawn.
+    forms::place(l, 240, 240, 2400, 375);
+    l.grab();
+    const qsizetype narrow = shortened(10);
+    EXPECT_LT(narrow, oneline);
+    QFont small = l.font();
+    small.setPixelSize(small.pixelSize() - 2);
+    l.setFont(small);
+    EXPECT_GT(shortened(10), narrow);
+
+    // A file name wider than the label: its end, which tells story files apart.
+    l.setpath("/plans/" + std::string(60, 'X') + "- 2");
+    EXPECT_TRUE(l.text().startsWith(u"\u2026X")) << l.text().toStdString();
+    EXPECT_TRUE(l.text().endsWith(u"X- 2"));
+    EXPECT_TRUE(controlmisfits(w).empty()) << describe(controlmisfits(w));
+
+    l.setCaption("New problem");
+    EXPECT_EQ(l.caption(), "New problem");
+    EXPECT_TRUE(l.toolTip().isEmpty());
 }
 
 TEST(Forms, GeometryIsInTwips) {
