@@ -58,6 +58,15 @@ void Module1::sizebuilding(double ratio) {
     layoutlength = size->length;
 }
 
+void Module1::sizelayout() {
+    sizebuilding(lwratio);
+    if (drawwidth > 0 && drawheight > 0 && drawcellwidth > 0 && drawcellheight > 0) return;
+    drawwidth = defaultbox.width;
+    drawheight = defaultbox.height;
+    drawcellwidth = defaultbox.cellwidth;
+    drawcellheight = defaultbox.cellheight;
+}
+
 Module1::Bands Module1::bands() const {
     const double t = totalarea;
     const double w = layoutwidth;

@@ -63,7 +63,7 @@ void Module1::clearlayouts() {
 }
 
 void Module1::prepareautosearch() {
-    sizebuilding(lwratio);
+    sizelayout();
     adjscore = 0;
     itermode = 0;
     storescores = 0;

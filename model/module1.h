@@ -152,6 +152,16 @@ struct Module1 {
     // defaultratio when it has no size. A total below 0 counts as 0, so the
     // size is always finite.
     void sizebuilding(double ratio);
+    // The drawing box of the default ratio (its preset in the ratio window).
+    struct DrawingBox {
+        int width, height, cellwidth, cellheight;
+    };
+    static constexpr DrawingBox defaultbox{450, 150, 150, 50};
+    // storeyone before it evaluates or draws a layout: the building sized from
+    // the ratio, and the default box for a problem that has no drawing box (a
+    // keyboard problem saved by storeymany), whose layouts would otherwise be
+    // drawn and scored in a box of no size.
+    void sizelayout();
 
     // ---- zone letters --------------------------------------------------------
     Table<std::string, 10> zoneletter{}, zonelabel{};

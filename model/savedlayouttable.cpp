@@ -26,7 +26,7 @@ void Module1::copysavedlayout(int from, int to) {
 void Module1::rescoresavedlayouts() {
     storescores = 1;
     // storeyone scores in a building of the current areas, as its display does.
-    if (program == Program::storeyone) sizebuilding(lwratio);
+    if (program == Program::storeyone) sizelayout();
     const int last = boundedcount(nsavedlayouts, maxsavedlayouts);
     for (curlayout = 1; curlayout <= last; ++curlayout) {
         loadsavedlayout(curlayout);

@@ -49,7 +49,8 @@ void lwratiofrm::choose(const Preset& p) {
 }
 
 void lwratiofrm::opt1but_Click() {
-    choose({1.35, 450, 150, 150, 50, 19, 6, 15});
+    constexpr Module1::DrawingBox box = Module1::defaultbox;
+    choose({defaultratio, box.width, box.height, box.cellwidth, box.cellheight, 19, 6, 15});
 }
 
 void lwratiofrm::opt2but_Click() {

@@ -84,7 +84,7 @@ void display1frm::Form_Load() {
     const bool one = m.program == Program::storeyone;
     m.adjscore = 0;
     // A changed ratio or area takes effect on every display.
-    if (one) m.sizebuilding(m.lwratio);
+    if (one) m.sizelayout();
     layoutbox.fontname("system");
     layoutbox.scale(0, 0, 640, 200);
     makechangebut.setvisible(false);

@@ -76,9 +76,8 @@ void manualdeptfrm::Form_Load() {
     }
 
     layoutbox.scale(0, 0, 640, 200);
+    m.sizelayout();
     drawgrid();
-
-    m.sizebuilding(m.lwratio);
 
     for (int i = 1; i <= n; ++i)
         deptlst.additem(numtext::str(i) + " - " + m.deptname[i]);
