@@ -500,11 +500,13 @@ TEST_F(AbandonedNewProblem, WithNoFileBeforeNoneIsNamed) {
     EXPECT_EQ(std::count(driver.opened().begin(), driver.opened().end(), "mainfrm"), 0);
 }
 
-TEST_F(AbandonedNewProblem, AKeyboardProblemNamesNoFileUntilSaved) {
+TEST_F(AbandonedNewProblem, AKeyboardProblemNamesNoFileUntilSavedAndStartsOnTheStandardChart) {
     for (const Program program : {Program::storeyone, Program::storeymany}) {
         start(program);
         loadworkshop();
+        m.chartsource = 1; // the material-handling chart was in use
         Names unsaved, saved;
+        std::string chart;
         menuroad(
             [this] {
                 driver.on<sourcefrm>("sourcefrm", [](sourcefrm& f) { f.Keybut.press(); });
@@ -518,12 +520,14 @@ TEST_F(AbandonedNewProblem, AKeyboardProblemNamesNoFileUntilSaved) {
                 driver.on<svect2frm>("svect2frm", [](svect2frm& f) { f.okbut.press(); });
                 if (one()) driver.on<forms::Form>("lwratiofrm", [](forms::Form& f) { f.close(); });
             },
-            [this, &unsaved, &saved](mainmenufrm& f) {
+            [this, &unsaved, &saved, &chart](mainmenufrm& f) {
+                chart = f.useprodflowlbl.caption();
                 unsaved = labelandsave(f, {}, {});
                 labelandsave(f, dir.str(), "PRESS");
                 saved.label = f.Label3.caption();
                 f.quitbut.press();
             });
+        EXPECT_EQ(chart, "Using standard relationship chart");
         EXPECT_EQ(unsaved.label, "");
         EXPECT_EQ(unsaved.offered, "");
         EXPECT_EQ(saved.label, dir.str() + "/PRESS");
