@@ -170,31 +170,6 @@ TEST_F(ChartSwitch, AnotherProblemRestoresItsOwnChart) {
     EXPECT_EQ(m.relfromflow + m.chartsource + m.loadsheld, 0);
 }
 
-TEST_F(ChartSwitch, RestoreKeepsADepartmentAddedSinceTheSwitch) {
-    load("PLANT");
-    const auto letters = m.relchart;
-    press(&editfrm::prodflowbut);
-    driver.on<editfrm>("editfrm", [](editfrm& f) { f.areabut.press(); });
-    driver.on<mainfrm>("mainfrm", [](mainfrm& f) {
-        f.nmdpttxt[14].type("Tool Crib");
-        f.areatxt[14].type("90");
-        f.okbut.press();
-    });
-    confirmchartandscores();
-    driver.on<mainmenufrm>("mainmenufrm", [](mainmenufrm& f) { f.quitbut.press(); });
-    {
-        editfrm f;
-        f.show_modal();
-    }
-    press(&editfrm::resrelbut);
-    ASSERT_EQ(m.ndept, 15);
-    for (int i = 1; i <= 14; ++i) {
-        EXPECT_EQ(m.relchart[i][15], Cell(""));
-        for (int j = i + 1; j <= 14; ++j)
-            EXPECT_EQ(m.relchart[i][j], letters[i][j]) << i << "," << j;
-    }
-}
-
 TEST_F(ChartSwitch, FlowsAreBuiltOnceHoweverOftenTheChartSwitches) {
     load("PLANT");
     EXPECT_EQ(m.flowmatrix[1][2].num(), 80);

@@ -357,6 +357,7 @@ protected:
                                    dir.path() / "WORKSHOP");
         // Cut short within the departments.
         dir.write("BROKEN", readfile(dir.path() / "WORKSHOP").substr(0, 40));
+        std::filesystem::create_directory(dir.path() / "FOLDER"); // in the way of a save
     }
     void start(Program program) {
         m = Module1();
@@ -366,196 +367,132 @@ protected:
     }
     bool one() const { return m.program == Program::storeyone; }
 
-    // Ways of leaving New Problem without a new problem.
-    enum class Leave { sourceback, filecancel, unreadable, keyboardback, keyboardclosebox };
+    // Ways of leaving New Problem without a new problem; `typed` finishes a
+    // keyboard problem instead.
+    enum class Leave { sourceback, filecancel, unreadable, keyboardback, keyboardclosebox, typed };
 
-    // Queues the windows of a New Problem left the given way.
-    void leave(Leave how) {
-        if (how == Leave::unreadable) {
-            pickthroughwindows(dir.str(), "BROKEN");
-            return;
-        }
-        const bool keyboard = how == Leave::keyboardback || how == Leave::keyboardclosebox;
+    void newproblem(Leave how) {
+        if (how == Leave::unreadable) return pickthroughwindows(dir.str(), "BROKEN");
+        const bool keyboard = how >= Leave::keyboardback;
         driver.on<sourcefrm>("sourcefrm", [how, keyboard](sourcefrm& f) {
-            if (how == Leave::sourceback)
-                f.backbut.press();
-            else if (keyboard)
-                f.Keybut.press();
-            else
-                f.diskbut.press();
+            (how == Leave::sourceback ? f.backbut : keyboard ? f.Keybut : f.diskbut).press();
         });
         if (how == Leave::filecancel)
             driver.on<filefrm>("filefrm", [](filefrm& f) { f.cancelbut.press(); });
-        if (keyboard)
-            driver.on<mainfrm>("mainfrm", [how](mainfrm& f) {
-                EXPECT_EQ(f.datafilelbl.caption(), "New problem");
-                EXPECT_EQ(f.nmdpttxt[0].text(), "");
-                f.nmdpttxt[0].type("Press");
-                f.areatxt[0].type("40");
-                if (how == Leave::keyboardback)
-                    f.backbut.press();
-                else
-                    static_cast<QWidget&>(f).close();
-            });
+        if (!keyboard) return;
+        driver.on<mainfrm>("mainfrm", [how](mainfrm& f) {
+            EXPECT_EQ(f.datafilelbl.caption(), "New problem");
+            f.nmdpttxt[0].type("Press");
+            f.areatxt[0].type("40");
+            if (how == Leave::keyboardclosebox) return static_cast<QWidget&>(f).close(), void();
+            (how == Leave::typed ? f.okbut : f.backbut).press();
+        });
+        if (how != Leave::typed) return;
+        driver.on<relfrm>("relfrm", [](relfrm& f) { f.okbut.press(); });
+        driver.on<svectfrm>("svectfrm", [](svectfrm& f) { f.okbut.press(); });
+        driver.on<svect2frm>("svect2frm", [](svect2frm& f) { f.okbut.press(); });
+        if (one()) driver.on<forms::Form>("lwratiofrm", [](forms::Form& f) { f.close(); });
     }
 
-    // What the menus name after a main menu's New Problem, queued by `newproblem`.
-    struct Names {
-        std::string label, offered;
-    };
-    // The main menu's New Problem, then on the menu after it the checks of
-    // `after`, and Quit.
-    void menuroad(std::function<void()> newproblem, std::function<void(mainmenufrm&)> after) {
+    // The main menu's New Problem queued by `queue`, then `after` on the menu
+    // that follows it, and Quit.
+    void menuroad(std::function<void()> queue, std::function<void(mainmenufrm&)> after) {
         const bool storeyone = one();
         driver.on<mainmenufrm>("mainmenufrm", [storeyone, after](mainmenufrm& f) {
             f.newprobbut.press();
             if (storeyone) after(f);
+            f.quitbut.press();
         });
-        newproblem();
-        if (!storeyone) driver.on<mainmenufrm>("mainmenufrm", after);
+        queue();
+        if (!storeyone)
+            driver.on<mainmenufrm>("mainmenufrm", [after](mainmenufrm& f) {
+                after(f);
+                f.quitbut.press();
+            });
         mainmenufrm menu;
         menu.show_modal();
     }
-    // The file name the menu shows, then Save: the name the file window offers,
-    // then Ok with `name` typed in `folder` (Cancel when `name` is empty).
-    Names labelandsave(mainmenufrm& f, const std::string& folder, const std::string& name) {
-        Names seen{f.Label3.caption(), {}};
-        driver.on<filefrm>("filefrm", [&seen, folder, name](filefrm& file) {
-            seen.offered = file.Text1.text();
-            if (name.empty()) {
-                file.cancelbut.press();
-                return;
-            }
-            file.Dir1.setpath(folder);
+    // Save with `name` typed (Cancel when it is empty); gives the name the
+    // file window offered.
+    std::string save(mainmenufrm& f, const std::string& name) {
+        std::string offered;
+        driver.on<filefrm>("filefrm", [&offered, this, name](filefrm& file) {
+            offered = file.Text1.text();
+            if (name.empty()) return file.cancelbut.press();
+            file.Dir1.setpath(dir.str());
             file.Text1.setText(name);
             file.okbut.press();
         });
         f.Savebut.press();
-        return seen;
-    }
-    // The menu's road with the workshop loaded and Save cancelled.
-    void loadworkshop() {
-        menuroad([this] { loadthroughwindows(dir.str(), "WORKSHOP"); },
-                 [this](mainmenufrm& f) {
-                     labelandsave(f, {}, {});
-                     f.quitbut.press();
-                 });
+        return offered;
     }
 };
 
-TEST_F(AbandonedNewProblem, EachWayBackLeavesTheLoadedProblemWhole) {
+TEST_F(AbandonedNewProblem, EachWayBackLeavesTheLoadedProblemWholeAndAFailedSaveItsNames) {
     const std::string loaded = dir.str() + "/WORKSHOP";
-    const std::string workshop = readfile(loaded);
     for (const Program program : {Program::storeyone, Program::storeymany}) {
         for (const Leave how : {Leave::sourceback, Leave::filecancel, Leave::unreadable,
                                 Leave::keyboardback, Leave::keyboardclosebox}) {
             SCOPED_TRACE(int(how));
             start(program);
-            loadworkshop();
+            menuroad([&] { loadthroughwindows(dir.str(), "WORKSHOP"); }, [](mainmenufrm&) {});
             m.chartsource = 1; // the material-handling chart was in use
-            Names seen;
-            menuroad([this, how] { leave(how); },
-                     [this, &seen](mainmenufrm& f) {
-                         EXPECT_EQ(f.useprodflowlbl.caption(),
-                                   "Using material handling relationship chart");
+            std::string chart, label, offered;
+            menuroad([this, how] { newproblem(how); },
+                     [&](mainmenufrm& f) {
+                         chart = f.useprodflowlbl.caption();
                          driver.on<editfrm>("editfrm", [](editfrm& e) { e.areabut.press(); });
                          driver.on<mainfrm>("mainfrm", [](mainfrm& d) {
                              EXPECT_EQ(d.nmdpttxt[5].text(), "Shipping");
-                             EXPECT_EQ(d.areatxt[0].text(), "120");
                              EXPECT_EQ(d.totaltxt.text(), "1200");
                              d.backbut.press();
                          });
                          f.Editbut.press();
-                         seen = labelandsave(f, dir.str(), "AGAIN");
-                         f.quitbut.press();
+                         save(f, "FOLDER");
+                         label = f.Label3.caption();
+                         offered = save(f, "AGAIN");
                      });
-            EXPECT_EQ(seen.label, loaded);
+            EXPECT_EQ(chart, "Using material handling relationship chart");
+            EXPECT_EQ(label, loaded);
             // Only storeyone remembers a name for the next save.
-            EXPECT_EQ(seen.offered, one() ? "WORKSHOP" : "");
-            EXPECT_EQ(readfile(dir.path() / "AGAIN"), workshop);
-            EXPECT_EQ(m.problemfile, dir.str() + "/AGAIN");
+            EXPECT_EQ(offered, one() ? "WORKSHOP" : "");
+            EXPECT_EQ(readfile(dir.path() / "AGAIN"), readfile(loaded));
             EXPECT_EQ(m.loadfilename, loaded);
         }
     }
-    // One message for each unreadable file.
-    EXPECT_EQ(driver.messages().size(), 2u);
+    // One message for each unreadable file and each failed save.
+    EXPECT_EQ(std::count(driver.messages().begin(), driver.messages().end(),
+                         "Can't save to CD or write protected drive!"),
+              10);
+    EXPECT_EQ(driver.messages().size(), 12u);
 }
 
-TEST_F(AbandonedNewProblem, WithNoFileBeforeNoneIsNamed) {
+TEST_F(AbandonedNewProblem, AnUnreadableFirstFileOrAKeyboardProblemNamesNoFile) {
     for (const Program program : {Program::storeyone, Program::storeymany}) {
-        start(program);
-        m.problementered = 1; // a problem typed earlier
-        Names seen;
-        menuroad([this] { leave(Leave::unreadable); },
-                 [this, &seen](mainmenufrm& f) {
-                     seen = labelandsave(f, {}, {});
-                     f.quitbut.press();
-                 });
-        EXPECT_EQ(seen.label, "");
-        EXPECT_EQ(seen.offered, "");
-        EXPECT_EQ(m.problemfile, "");
-        EXPECT_EQ(m.loadfilename, "");
+        for (const Leave how : {Leave::unreadable, Leave::typed}) {
+            start(program);
+            m.problemfile = dir.str() + "/WORKSHOP";
+            m.problementered = 1; // a problem entered earlier
+            if (how == Leave::unreadable) m.problemfile.clear();
+            m.chartsource = 1;
+            std::string label, offered, chart, saved;
+            menuroad([this, how] { newproblem(how); },
+                     [&](mainmenufrm& f) {
+                         label = f.Label3.caption();
+                         chart = f.useprodflowlbl.caption();
+                         offered = save(f, "");
+                         if (how == Leave::typed) save(f, "PRESS");
+                         saved = f.Label3.caption();
+                     });
+            EXPECT_EQ(label, "");
+            EXPECT_EQ(offered, "");
+            if (how == Leave::unreadable) continue;
+            EXPECT_EQ(chart, "Using standard relationship chart");
+            EXPECT_EQ(saved, dir.str() + "/PRESS");
+            EXPECT_EQ(readfile(dir.path() / "PRESS").substr(0, 2), "1,");
+        }
     }
-    EXPECT_EQ(driver.messages().size(), 2u);
-    EXPECT_EQ(std::count(driver.opened().begin(), driver.opened().end(), "mainfrm"), 0);
-}
-
-TEST_F(AbandonedNewProblem, AKeyboardProblemNamesNoFileUntilSavedAndStartsOnTheStandardChart) {
-    for (const Program program : {Program::storeyone, Program::storeymany}) {
-        start(program);
-        loadworkshop();
-        m.chartsource = 1; // the material-handling chart was in use
-        Names unsaved, saved;
-        std::string chart;
-        menuroad(
-            [this] {
-                driver.on<sourcefrm>("sourcefrm", [](sourcefrm& f) { f.Keybut.press(); });
-                driver.on<mainfrm>("mainfrm", [](mainfrm& f) {
-                    f.nmdpttxt[0].type("Press");
-                    f.areatxt[0].type("40");
-                    f.okbut.press();
-                });
-                driver.on<relfrm>("relfrm", [](relfrm& f) { f.okbut.press(); });
-                driver.on<svectfrm>("svectfrm", [](svectfrm& f) { f.okbut.press(); });
-                driver.on<svect2frm>("svect2frm", [](svect2frm& f) { f.okbut.press(); });
-                if (one()) driver.on<forms::Form>("lwratiofrm", [](forms::Form& f) { f.close(); });
-            },
-            [this, &unsaved, &saved, &chart](mainmenufrm& f) {
-                chart = f.useprodflowlbl.caption();
-                unsaved = labelandsave(f, {}, {});
-                labelandsave(f, dir.str(), "PRESS");
-                saved.label = f.Label3.caption();
-                f.quitbut.press();
-            });
-        EXPECT_EQ(chart, "Using standard relationship chart");
-        EXPECT_EQ(unsaved.label, "");
-        EXPECT_EQ(unsaved.offered, "");
-        EXPECT_EQ(saved.label, dir.str() + "/PRESS");
-        EXPECT_EQ(readfile(dir.path() / "PRESS").substr(0, 2), "1,");
-    }
-}
-
-TEST_F(AbandonedNewProblem, AFailedSaveLeavesTheNamesOfTheLoadedFile) {
-    std::filesystem::create_directory(dir.path() / "FOLDER");
-    for (const Program program : {Program::storeyone, Program::storeymany}) {
-        start(program);
-        loadworkshop();
-        Names failed, next;
-        driver.on<mainmenufrm>("mainmenufrm", [&](mainmenufrm& f) {
-            // A folder of that name is in the way: nothing can be written.
-            labelandsave(f, dir.str(), "FOLDER");
-            failed.label = f.Label3.caption();
-            next = labelandsave(f, {}, {});
-            f.quitbut.press();
-        });
-        mainmenufrm menu;
-        menu.show_modal();
-        EXPECT_EQ(failed.label, dir.str() + "/WORKSHOP");
-        EXPECT_EQ(next.offered, one() ? "WORKSHOP" : "");
-        EXPECT_EQ(m.problemfile, dir.str() + "/WORKSHOP");
-    }
-    EXPECT_EQ(driver.messages(),
-              std::vector<std::string>(2, "Can't save to CD or write protected drive!"));
+    EXPECT_EQ(std::count(driver.opened().begin(), driver.opened().end(), "mainfrm"), 2);
 }
 
 } // namespace
