@@ -30,7 +30,6 @@ void Module1::initproblem() {
             flowdist[i][j] = 0;
         }
     }
-    loadsheld = 0; // the loads of the problem before are gone with its flows
     newchart = 1;
     for (int i = 1; i <= maxdept; ++i) {
         for (int j = i + 1; j <= maxdept; ++j)
