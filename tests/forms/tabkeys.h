@@ -12,12 +12,11 @@
 // the control that has the focus after each press.
 inline std::vector<std::string> tabfrom(QWidget& start, int presses) {
     start.setFocus();
-    QWidget* window = start.window();
     std::vector<std::string> seen;
     for (int i = 0; i < presses; ++i) {
         QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-        QApplication::sendEvent(window->focusWidget(), &tab);
-        seen.push_back(window->focusWidget()->objectName().toStdString());
+        QApplication::sendEvent(start.window()->focusWidget(), &tab);
+        seen.push_back(start.window()->focusWidget()->objectName().toStdString());
     }
     return seen;
 }

@@ -22,7 +22,7 @@ namespace {
 // A window for the test's controls: the script runs while it is open.
 struct Placed final : forms::Form {
     Placed() : Form("placedfrm") { setClientSize(12000, 9000); }
-    void run(std::function<void()> script) {
+    void run(const std::function<void()>& script) {
         forms::Driver driver;
         driver.on("placedfrm", [&](Form& f) {
             script();
@@ -31,8 +31,6 @@ struct Placed final : forms::Form {
         show_modal();
     }
     std::function<void()> onload;
-
-private:
     void Form_Load() override {
         if (onload) onload();
     }
@@ -100,17 +98,13 @@ TEST(TabOrder, BoxesThatCannotBeTypedInKeepTheirPlace) {
 // The number of stories comes first: the window opens with the focus in it.
 TEST(TabOrder, TheAutomaticPartitionStartsAtTheNumberOfStories) {
     AutomPartitionfrm w;
-    std::string atopening;
-    names after;
     QTimer::singleShot(0, &w, [&] {
         // The offscreen platform activates a window only when asked.
         w.activateWindow();
         QApplication::processEvents();
-        if (QWidget* f = QApplication::focusWidget()) atopening = f->objectName().toStdString();
-        after = tabfrom(w.svnstortxt, 4);
+        EXPECT_EQ(QApplication::focusWidget(), &w.svnstortxt);
+        EXPECT_EQ(tabfrom(w.svnstortxt, 4), (names{"sdiftxt", "contbut", "backbut", "svnstortxt"}));
         w.close();
     });
     w.show_modal();
-    EXPECT_EQ(atopening, "svnstortxt");
-    EXPECT_EQ(after, (names{"sdiftxt", "contbut", "backbut", "svnstortxt"}));
 }

@@ -7,9 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
-#include <QStyleOptionButton>
-#include <QStyleOptionFrame>
-#include <QStyleOptionViewItem>
+#include <QStyleOption>
 #include <QTableWidget>
 
 #include <cmath>
@@ -24,50 +22,44 @@ std::string name(const QWidget& w) {
     return w.objectName().toStdString();
 }
 
-bool shown(const QWidget& w, const QWidget& window) {
-    return !w.isHidden() && w.isVisibleTo(&window);
-}
-
 struct Collector {
     const QWidget& window;
     std::vector<Misfit> out;
-    void check(const QWidget& w, const QString& text, double needed, double available,
-               const char* what) {
-        if (needed > available + slack)
-            out.push_back({name(window), name(w), text.toStdString(), needed, available, what});
+    void check(const std::string& control, const QString& text, double needed, double available,
+               const char* what = "wide") {
+        // An empty text has nothing to fit.
+        if (!text.isEmpty() && needed > available + slack)
+            out.push_back({name(window), control, text.toStdString(), needed, available, what});
+    }
+    // A caption's width and height against its control's.
+    void fits(const QWidget& w, const QString& text, const QSizeF& needed, const QSizeF& room) {
+        check(name(w), text, needed.width(), room.width());
+        check(name(w), text, needed.height(), room.height(), "high");
     }
 };
 
 // A word-wrapped label shows as many lines as its height holds; a label
 // that does not wrap shows one line.
 void label(Collector& c, const QLabel& l) {
-    const QString text = l.text();
-    if (text.isEmpty()) return;
-    const QFontMetricsF fm(l.font());
     const QRectF area = l.contentsRect();
     const int flags = int(l.alignment()) | (l.wordWrap() ? Qt::TextWordWrap : 0);
-    const QRectF need = fm.boundingRect(QRectF(0, 0, area.width(), 1e6), flags, text);
-    c.check(l, text, need.width(), area.width(), "wide");
-    c.check(l, text, need.height(), area.height(), "high");
+    const QFontMetricsF fm(l.font());
+    c.fits(l, l.text(), fm.boundingRect(QRectF(0, 0, area.width(), 1e6), flags, l.text()).size(),
+           area.size());
 }
 
 void button(Collector& c, const QPushButton& b) {
-    const QString text = b.text();
-    if (text.isEmpty()) return;
     QStyleOptionButton opt;
     opt.initFrom(&b);
-    opt.text = text;
-    const QRect area = b.style()->subElementRect(QStyle::SE_PushButtonContents, &opt, &b);
+    opt.text = b.text();
     const QFontMetricsF fm(b.font());
-    c.check(b, text, fm.horizontalAdvance(text), area.width(), "wide");
-    c.check(b, text, fm.height(), area.height(), "high");
+    c.fits(b, b.text(), {fm.horizontalAdvance(b.text()), fm.height()},
+           b.style()->subElementRect(QStyle::SE_PushButtonContents, &opt, &b).size());
 }
 
 // The text area of a line edit: its contents less the edit's own margin of
 // two pixels a side.
 void textbox(Collector& c, const QLineEdit& e) {
-    const QString text = e.text();
-    if (text.isEmpty()) return;
     QStyleOptionFrame opt;
     opt.initFrom(&e);
     opt.lineWidth =
@@ -76,7 +68,7 @@ void textbox(Collector& c, const QLineEdit& e) {
     const QMargins margins = e.textMargins();
     constexpr int editmargin = 2;
     const double available = contents.width() - margins.left() - margins.right() - 2 * editmargin;
-    c.check(e, text, QFontMetricsF(e.font()).horizontalAdvance(text), available, "wide");
+    c.check(name(e), e.text(), QFontMetricsF(e.font()).horizontalAdvance(e.text()), available);
 }
 
 // An item view draws a cell's text from the style's text rectangle less a
@@ -100,21 +92,16 @@ double celltextwidth(const QAbstractItemView& v, const QRect& cell, const QStrin
 }
 
 void table(Collector& c, const QTableWidget& t) {
-    const int gridline = t.showGrid() ? 1 : 0;
     for (int r = 0; r < t.rowCount(); ++r) {
         for (int col = 0; col < t.columnCount(); ++col) {
             const QTableWidgetItem* it = t.item(r, col);
-            if (!it || it->text().isEmpty() || t.isColumnHidden(col)) continue;
+            if (!it || t.isColumnHidden(col)) continue;
             const QVariant own = it->data(Qt::FontRole);
             const QFontMetricsF fm(own.isValid() ? own.value<QFont>() : t.font());
             const QRect cell(0, 0, t.columnWidth(col), t.rowHeight(r));
-            const double needed = fm.horizontalAdvance(it->text());
-            const double available = celltextwidth(t, cell, it->text(), {}, gridline);
-            if (needed > available + slack)
-                c.out.push_back(
-                    {name(c.window),
-                     name(t) + " row " + std::to_string(r) + " column " + std::to_string(col),
-                     it->text().toStdString(), needed, available, "wide"});
+            c.check(name(t) + " row " + std::to_string(r) + " column " + std::to_string(col),
+                    it->text(), fm.horizontalAdvance(it->text()),
+                    celltextwidth(t, cell, it->text(), {}, t.showGrid() ? 1 : 0));
         }
     }
 }
@@ -133,15 +120,12 @@ int viewportwidth(const QListWidget& l) {
 void list(Collector& c, const QListWidget& l) {
     const QFontMetricsF fm(l.font());
     const QRect cell(0, 0, viewportwidth(l), int(fm.height()));
+    const int side = l.style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, &l);
+    const QSize icon = l.iconSize().isValid() ? l.iconSize() : QSize(side, side);
     for (int i = 0; i < l.count(); ++i) {
         const QListWidgetItem* it = l.item(i);
-        QSize icon;
-        if (!it->icon().isNull()) {
-            const int side = l.style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, &l);
-            icon = l.iconSize().isValid() ? l.iconSize() : QSize(side, side);
-        }
-        c.check(l, it->text(), fm.horizontalAdvance(it->text()),
-                celltextwidth(l, cell, it->text(), icon, 0), "wide");
+        c.check(name(l), it->text(), fm.horizontalAdvance(it->text()),
+                celltextwidth(l, cell, it->text(), it->icon().isNull() ? QSize() : icon, 0));
     }
 }
 
@@ -152,24 +136,18 @@ bool overlap(const QRectF& a, const QRectF& b) {
 
 } // namespace
 
-std::string describe(const Misfit& m) {
-    std::ostringstream s;
-    s << m.window << ": " << m.control << " \"" << m.text << "\" " << m.what << ": needs "
-      << std::lround(m.needed) << " px, has " << std::lround(m.available) << " px";
-    return s.str();
-}
-
 std::string describe(const std::vector<Misfit>& misfits) {
-    std::string out;
+    std::ostringstream s;
     for (const Misfit& m : misfits)
-        out += describe(m) + "\n";
-    return out;
+        s << m.window << ": " << m.control << " \"" << m.text << "\" " << m.what << ": needs "
+          << std::lround(m.needed) << " px, has " << std::lround(m.available) << " px\n";
+    return s.str();
 }
 
 std::vector<Misfit> controlmisfits(const QWidget& window) {
     Collector c{window, {}};
     for (const QWidget* w : window.findChildren<QWidget*>()) {
-        if (!shown(*w, window)) continue;
+        if (w->isHidden() || !w->isVisibleTo(&window)) continue;
         if (const auto* l = qobject_cast<const QLabel*>(w))
             label(c, *l);
         else if (const auto* b = qobject_cast<const QPushButton*>(w))
@@ -190,16 +168,12 @@ std::vector<Misfit> drawingmisfits(const std::string& window, const std::string&
     std::vector<Misfit> out;
     const auto texts = forms::Surface::placedtexts(drawing, target, medium);
     // One cell of the 640 x 200 scale around the building.
-    const QRectF labels =
-        building.isNull() ? QRectF()
-                          : building.adjusted(-target.width() * 8 / 640, -target.height() * 8 / 200,
-                                              target.width() * 8 / 640, target.height() * 8 / 200);
-    const auto islabel = [&](const forms::Surface::PlacedText& t) {
-        return labels.contains(t.line.topLeft());
-    };
+    const double cx = target.width() * 8 / 640, cy = target.height() * 8 / 200;
+    const QRectF labels = building.isNull() ? QRectF() : building.adjusted(-cx, -cy, cx, cy);
+    const auto islabel = [&](std::size_t i) { return labels.contains(texts[i].line.topLeft()); };
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        if (texts[i].ink.isNull()) continue;
         const QRectF& r = texts[i].ink;
+        if (r.isNull()) continue;
         const auto misfit = [&](double needed, double available, std::string what) {
             out.push_back({window, control, texts[i].text, needed, available, std::move(what)});
         };
@@ -207,11 +181,11 @@ std::vector<Misfit> drawingmisfits(const std::string& window, const std::string&
             misfit(r.width(), target.right() - r.left(), "leaves the box");
         if (r.bottom() > target.bottom() + slack)
             misfit(r.height(), target.bottom() - r.top(), "leaves the box at the bottom");
-        if (islabel(texts[i])) continue;
+        if (islabel(i)) continue;
         if (!building.isNull() && overlap(r, building) && !building.contains(r))
             misfit(r.width(), building.left() - r.left(), "crosses the building's wall");
         for (std::size_t j = 0; j < texts.size(); ++j) {
-            if (j == i || texts[j].ink.isNull() || (j < i && !islabel(texts[j]))) continue;
+            if (j == i || texts[j].ink.isNull() || (j < i && !islabel(j))) continue;
             if (overlap(r, texts[j].ink))
                 misfit(r.width(), texts[j].ink.left() - r.left(),
                        "overlaps \"" + texts[j].text + "\"");
