@@ -18,11 +18,6 @@ int wholein(const Cell& c, int lo, int hi) {
     return int(v);
 }
 
-// The place of pair i < j in the row order of a chart of n departments, from 1.
-int rowposition(int i, int j, int n) {
-    return (i - 1) * (2 * n - i) / 2 + j - i;
-}
-
 } // namespace
 
 double Module1::flowdivisor(double largest) {
@@ -88,6 +83,10 @@ void Module1::changeload(int i, int j, double load) {
     // held load takes the rest of the typed flow.
     if (loadsheld == 1) heldloads[i][j] = heldloads[i][j] + (load - flowmatrix[i][j]);
     flowmatrix[i][j] = load;
+}
+
+const Cell& Module1::fileload(int i, int j) const {
+    return loadsheld == 1 ? heldloads[i][j] : flowmatrix[i][j];
 }
 
 void Module1::relchartfromflow() {

@@ -109,12 +109,14 @@ void Module1::addsavedlayout() {
 
 void Module1::loadsavedlayout(int q) {
     if (q < 0 || q >= savedlayoutstorage) return;
+    // A department removed since the layout was saved is neither drawn nor
+    // scored; its zone area already counts it as 0.
+    const int n = problemsize(ndept);
     for (int k = 1; k <= 9; ++k) {
-        zoneright[k] = storedcode(savedzoneright[k][q], maxdept);
-        zoneleft[k] = storedcode(savedzoneleft[k][q], maxdept);
+        zoneright[k] = storedcode(savedzoneright[k][q], n);
+        zoneleft[k] = storedcode(savedzoneleft[k][q], n);
         zonearea[k] = savedzonearea[k][q];
     }
-    const int n = problemsize(ndept);
     for (int d = 1; d <= n; ++d)
         deptpos[d] = storedcode(saveddeptpos[d][q], largestposition);
 }

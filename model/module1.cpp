@@ -63,9 +63,13 @@ double Module1::rnd() {
     return double(rng() >> 11) * 0x1.0p-53;
 }
 
+bool Module1::inproblem(int d) const {
+    return d >= 1 && d <= problemsize(ndept);
+}
+
 double Module1::savedentryarea(const Cell& dept) const {
     const int d = deptnumber(dept);
-    return d != 0 && d <= ndept ? deptarea[d].num() : 0.0;
+    return inproblem(d) ? deptarea[d].num() : 0.0;
 }
 
 void Module1::computeareastats() {

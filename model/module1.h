@@ -67,6 +67,9 @@ struct Module1 {
     Table<std::string, 19> deptname{};
     Table<Cell, 19> deptarea{};
     double totalarea = 0, avgarea = 0, stdarea = 0;
+    // Whether d is a department of the problem, 1..ndept. A saved layout or
+    // partition may still list a department removed since; it weighs nothing.
+    bool inproblem(int d) const;
     // The area a saved layout or partition counts for a stored department
     // number: 0 for no department, a number outside the table and a department
     // beyond ndept, whose area only the run that removed it still remembers.
@@ -181,6 +184,18 @@ struct Module1 {
 
     // ---- new problem and problem file ---------------------------------------
     void initproblem();
+    // Forgets what is held for departments above ndept and for pairs that
+    // involve them: letters (the chart backup's too), relationship values,
+    // loads, additions and flows, held loads, saved-layout positions and
+    // saved partitions' story entries. A department numbered there later
+    // starts unrated, without loads and without saved places, as in a run
+    // that read the problem from its file. Names and areas stay in their slots.
+    void forgetbeyondcount();
+    // What the chart and score windows build from a problem, built at once for
+    // a problem just read: relationship values, pair lists, the largest
+    // adjacency score, department scores and the area order. The problem does
+    // not count as complete by it.
+    void deriveproblem();
     // Both tell the user themselves when the file cannot be written or read,
     // and leave the file (writer) or the problem (reader) as it was; the
     // result says whether they succeeded.
@@ -206,7 +221,9 @@ struct Module1 {
     double maxadjscore = 0;
     Table<double, 19> deptscore{};
     // relvalue, nrelpairs, relpairs, relvaluelist, maxadjscore and deptscore
-    // from the chart and the score vector; marks the problem complete.
+    // from the chart and the score vector.
+    void computerelvalues();
+    // computerelvalues, then marks the problem complete.
     void computescorevector();
 
     // ---- flows, chart from flows, chart backup ------------------------------
@@ -227,6 +244,10 @@ struct Module1 {
     // A load typed over the flow in use of pair i < j: the next switch builds
     // exactly this flow when the routings and additions stay as they are.
     void changeload(int i, int j, double load);
+    // The load the problem file keeps for pair (i, j): the held load while
+    // loads are held, otherwise the matrix entry, which then holds the loads.
+    // The routings and additions a switch adds are never written.
+    const Cell& fileload(int i, int j) const;
     void relchartfromflow();
     void backuprelchart();
     // Brings back the typed letters of the pairs the backup holds (pairs of
@@ -315,6 +336,7 @@ struct Module1 {
     void addsavedlayout();
     void reviewsavedlayouts();
     // Makes saved entry q (0 to 23) the current layout: zones and positions.
+    // A department the entry lists beyond ndept is left out of the zones.
     void loadsavedlayout(int q);
 
     // ---- evaluation and exchange working values -----------------------------
@@ -362,9 +384,12 @@ struct Module1 {
     Table2<Cell, maxstories + 1, maxsavedpart + 1> savedstorycount{}, savedstoryarea{};
     Table3<Cell, maxstories + 1, maxdept + 1, maxsavedpart + 1> savedstorymembers{};
     Table2<Cell, maxdept + 1, maxsavedpart + 1> savedstoryofdept{};
-    // Recompute the saved partitions' story areas and scores before a save.
+    // Recompute the saved partitions' story areas and scores from the current
+    // areas and relationship values.
     void recomputesavedstoryareas();
     void rescoresavedpartitions();
+    // Both, before the saved partitions are written or shown.
+    void refreshsavedpartitions();
 
     // The current partition: stories 1..nstories, departments 1..N.
     int nstories = 0;

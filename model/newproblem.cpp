@@ -1,4 +1,7 @@
 #include "model/module1.h"
+#include "model/tableindex.h"
+
+#include <algorithm>
 
 void Module1::initproblem() {
     randomize(timervalue() + 1234.56);
@@ -35,4 +38,39 @@ void Module1::initproblem() {
         for (int j = i + 1; j <= maxdept; ++j)
             relchart[i][j] = "";
     }
+}
+
+void Module1::forgetbeyondcount() {
+    const int n = problemsize(ndept);
+    for (int d = n + 1; d <= maxdept; ++d) {
+        for (int i = 1; i <= maxdept; ++i) {
+            if (i != d) relchart[std::min(i, d)][std::max(i, d)] = "";
+            relvalue[i][d] = 0;
+            relvalue[d][i] = 0;
+            for (auto* pairs : {&flowmatrix, &addflowmatrix, &heldloads}) {
+                (*pairs)[i][d] = 0;
+                (*pairs)[d][i] = 0;
+            }
+        }
+        for (Cell& position : saveddeptpos[d])
+            position = Cell::empty();
+        for (Cell& story : savedstoryofdept[d])
+            story = Cell::empty();
+    }
+    // The chart backup keeps its rows of the departments that remain.
+    const int kept = boundedcount(relchartbackup[0], maxdept);
+    if (kept > n) {
+        Table<Cell, 401> backup{};
+        backup[0] = n;
+        for (int i = 1; i <= n - 1; ++i)
+            for (int j = i + 1; j <= n; ++j)
+                backup[rowposition(i, j, n)] = relchartbackup[rowposition(i, j, kept)];
+        relchartbackup = backup;
+    }
+}
+
+void Module1::deriveproblem() {
+    computerelvalues();
+    orderpairsbyrating();
+    sortdeptsbyarea();
 }

@@ -438,10 +438,7 @@ void readrecords(Module1& m, Reader& in) {
 } // namespace
 
 bool Module1::saveproblemfile() {
-    if (nsavedpart > 0) {
-        recomputesavedstoryareas();
-        rescoresavedpartitions();
-    }
+    if (nsavedpart > 0) refreshsavedpartitions();
     const std::string name = filemode < 3 ? problemfile : problemfile + "-" + storysuffix;
 
     // Every loop count must lie within its table, or nothing is written.
@@ -470,7 +467,7 @@ bool Module1::saveproblemfile() {
         out.line(relweight[k]);
     for (int i = 1; i <= n - 1; ++i) {
         for (int j = i + 1; j <= n; ++j)
-            out.line(relchart[i][j], addflowmatrix[i][j], flowmatrix[i][j]);
+            out.line(relchart[i][j], addflowmatrix[i][j], fileload(i, j));
     }
     out.line(drawwidth, drawheight, drawcellwidth, drawcellheight, ratioaux1, ratioaux2, ratioaux3,
              lwratio, layoutlength, layoutwidth, gridflag);
@@ -555,6 +552,10 @@ bool Module1::loadproblemfile() {
     std::fclose(f);
     m.computeareastats();
     *this = std::move(m);
+    // The problem read is the whole problem: nothing of an earlier one weighs
+    // in, and it is scored as itself even before its windows are confirmed.
+    forgetbeyondcount();
     usestandardchart();
+    deriveproblem();
     return true;
 }

@@ -8,6 +8,11 @@
 #include <string>
 
 void Module1::computescorevector() {
+    computerelvalues();
+    problementered = 1;
+}
+
+void Module1::computerelvalues() {
     const int n = problemsize(ndept);
     for (int i = 1; i <= n; ++i)
         deptscore[i] = 0;
@@ -15,14 +20,19 @@ void Module1::computescorevector() {
         nrelpairs[k] = 0;
 
     // A pair takes the score of the first code its letter equals exactly, case
-    // included. A pair whose letter equals no code keeps its earlier value. An
-    // empty code stands for no letter, so it matches nothing.
+    // included. A pair i < j whose letter equals no code has no value, whatever
+    // an earlier letter or problem gave it. An empty code stands for no letter,
+    // so it matches nothing.
     Table<std::string, 7> code{};
     for (int k = 1; k <= 6; ++k)
         code[k] = relcode[k].str();
     for (int i = 1; i <= n; ++i) {
         for (int j = 1; j <= n; ++j) {
             const std::string letter = relchart[i][j].str();
+            if (i < j) {
+                relvalue[i][j] = 0;
+                relvalue[j][i] = 0;
+            }
             for (int k = 1; k <= 6; ++k) {
                 if (code[k].empty() || letter != code[k]) continue;
                 relvalue[i][j] = relweight[k];
@@ -56,6 +66,4 @@ void Module1::computescorevector() {
         for (int j = 1; j <= n; ++j)
             deptscore[i] = deptscore[i] + relvalue[i][j];
     }
-
-    problementered = 1;
 }

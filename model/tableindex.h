@@ -33,3 +33,8 @@ inline int problemsize(int ndept) {
 inline bool savedindex(int q) {
     return q >= 0 && q < savedlayoutstorage;
 }
+
+// The place of pair i < j in the row order of a chart of n departments, from 1.
+inline int rowposition(int i, int j, int n) {
+    return (i - 1) * (2 * n - i) / 2 + j - i;
+}

@@ -28,6 +28,8 @@ void MSReviewSavedPartitionsfrm::contbut_Click() {
         m.msgbox("Bad starting point value");
         return;
     }
+    // Each partition shows the story areas and score of the current problem.
+    m.refreshsavedpartitions();
     for (int q = int(start); q <= last; ++q) {
         m.loadsavedpartition(q);
         msprintpartitionfrm display;

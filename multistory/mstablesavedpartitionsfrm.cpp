@@ -77,6 +77,8 @@ void mstablesavedpartitionsfrm::Form_Load() {
     const char* headings[] = {"LAYOUT NO.", "STORIES/SITES", "ADF. DES.", "ADF. ACT.", "SCORE"};
     for (int c = 0; c < 5; ++c)
         setcell(0, c, headings[c]);
+    // The table shows the partitions as the current areas and chart score them.
+    module1().refreshsavedpartitions();
     filltable();
 }
 

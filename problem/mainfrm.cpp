@@ -123,6 +123,9 @@ void mainfrm::okbut_Click() {
     }
     continued_ = true;
     m.ndept = lastnamedrow();
+    // Departments cleared from the end leave nothing behind for the next
+    // department to take that number.
+    m.forgetbeyondcount();
     for (int i = 1; i <= m.ndept; ++i)
         m.deptname[i] = nmdpttxt[i - 1].text();
     readareas();

@@ -49,6 +49,7 @@ void sourcefrm::Keybut_Click() {
     for (int i = 1; i <= maxdept; ++i)
         for (int j = 1; j <= maxdept; ++j)
             m.flowmatrix[i][j] = 0;
+    m.forgetbeyondcount();
     m.usestandardchart();
     m.datasource = "k";
     close();

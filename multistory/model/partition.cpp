@@ -22,10 +22,6 @@ int membersof(const Module1& m, int s) {
     return std::clamp(m.storycount[s], 0, maxdept);
 }
 
-bool isdept(int d) {
-    return d >= 1 && d <= maxdept;
-}
-
 } // namespace
 
 double Module1::factorofareas(const Table<double, maxstories + 1>& areas, double smallest,
@@ -126,7 +122,7 @@ void Module1::scorepartition() {
             for (int b = a + 1; b <= count; ++b) {
                 const int da = storymembers[s][a];
                 const int db = storymembers[s][b];
-                if (isdept(da) && isdept(db)) partscore = partscore + relvalue[da][db];
+                if (inproblem(da) && inproblem(db)) partscore = partscore + relvalue[da][db];
             }
         }
     }

@@ -29,10 +29,15 @@ void Module1::rescoresavedpartitions() {
                 for (int b = a; b <= c; ++b) {
                     const int da = deptnumber(savedstorymembers[s][a][p]);
                     const int db = deptnumber(savedstorymembers[s][b][p]);
-                    if (da != 0 && db != 0) score = score + relvalue[da][db];
+                    if (inproblem(da) && inproblem(db)) score = score + relvalue[da][db];
                 }
             }
         }
         savedpartscore[p] = score;
     }
+}
+
+void Module1::refreshsavedpartitions() {
+    recomputesavedstoryareas();
+    rescoresavedpartitions();
 }

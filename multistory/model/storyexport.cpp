@@ -64,19 +64,24 @@ template <typename To, typename From> void copyproblem(To& to, const From& from)
 // The problem of story s: its departments renumbered in the story's order,
 // with their names, areas, letters and flows (a pair's flow in both the
 // additions and the flow item); no products, saved layouts or partitions.
-// A story smaller than the largest gets the filler department "EMPTY".
+// A department the story lists beyond the problem's count is left out. A
+// story smaller than the largest gets the filler department "EMPTY".
 void makestoryproblem(Module1& m, const KeptProblem& k, int s, double largest) {
-    const int count = std::clamp(m.storycount[s], 0, maxdept);
+    Table<int, maxdept + 1> member{};
+    int count = 0;
+    for (int i = 1; i <= std::clamp(m.storycount[s], 0, maxdept); ++i) {
+        const int d = m.storymembers[s][i];
+        if (d >= 1 && d <= problemsize(k.ndept)) member[++count] = d;
+    }
     m.ndept = count;
     for (int i = 1; i <= count; ++i) {
-        const int d = std::clamp(m.storymembers[s][i], 0, maxdept);
-        m.deptname[i] = k.deptname[d];
-        m.deptarea[i] = k.deptarea[d];
+        m.deptname[i] = k.deptname[member[i]];
+        m.deptarea[i] = k.deptarea[member[i]];
     }
     for (int i = 1; i <= count - 1; ++i) {
         for (int j = i + 1; j <= count; ++j) {
-            const int di = std::clamp(m.storymembers[s][i], 0, maxdept);
-            const int dj = std::clamp(m.storymembers[s][j], 0, maxdept);
+            const int di = member[i];
+            const int dj = member[j];
             m.relchart[i][j] = lettertext(pairvalue(k.relchart, di, dj));
             m.flowmatrix[i][j] = pairvalue(k.flowmatrix, di, dj);
             m.addflowmatrix[i][j] = m.flowmatrix[i][j];
@@ -127,6 +132,8 @@ void Module1::savestoryfiles() {
     // improved flag of the current partition stay as they were.
     const Cell spare = partspare;
     const Cell improved = improvedflag;
+    // The filler makes up the story areas of the current department areas.
+    recomputesavedstoryareas();
     loadsavedpartition(exportpartno);
     partspare = spare;
     improvedflag = improved;
@@ -141,11 +148,15 @@ void Module1::savestoryfiles() {
     for (int s = 1; s <= nstories; ++s)
         if (storyarea[s] > largest) largest = storyarea[s];
     openwindow("lwratiofrm");
+    // A story file carries the flows in use, not the problem's held loads.
+    const int held = loadsheld;
+    loadsheld = 0;
     for (int s = 1; s <= nstories; ++s) {
         curstory = s;
         storysuffix = numtext::filenumber(s);
         makestoryproblem(*this, kept, s, largest);
         saveproblemfile();
     }
+    loadsheld = held;
     copyproblem(*this, kept);
 }

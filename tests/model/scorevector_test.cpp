@@ -52,18 +52,23 @@ TEST(ComputeScoreVector, ThreeDepartments) {
     EXPECT_EQ(m.problementered, Cell(1));
 }
 
-TEST(ComputeScoreVector, CodesMatchExactlyAndUnmatchedValuesStay) {
+TEST(ComputeScoreVector, CodesMatchExactlyAndUnmatchedPairsHaveNoValue) {
     Module1 m = standardproblem(3);
-    m.relvalue[1][2] = m.relvalue[2][1] = 7; // from an earlier opening
+    m.relvalue[1][2] = m.relvalue[2][1] = 7; // from an earlier letter
+    m.relvalue[3][1] = 4;                    // a cell the scan never rates
+    m.relvalue[2][2] = 3;
     m.relchart[1][2] = "a";
     m.relchart[1][3] = "A ";
     m.relchart[2][3] = Cell::empty();
     m.computescorevector();
     for (int k = 1; k <= 6; ++k)
         EXPECT_EQ(m.nrelpairs[k], 0);
-    EXPECT_EQ(m.relvalue[1][2], 7);
-    EXPECT_EQ(m.deptscore[1], 7);
-    EXPECT_EQ(m.deptscore[2], 7);
+    EXPECT_EQ(m.relvalue[1][2], 0);
+    EXPECT_EQ(m.relvalue[2][1], 0);
+    EXPECT_EQ(m.relvalue[3][1], 0); // cleared with its pair (1, 3)
+    EXPECT_EQ(m.relvalue[2][2], 3); // the diagonal stays as it is
+    EXPECT_EQ(m.deptscore[1], 0);
+    EXPECT_EQ(m.deptscore[2], 3);
     EXPECT_EQ(m.maxadjscore, 0.001);
 
     // A changed code makes its letter count as that class.

@@ -15,6 +15,10 @@ class SavedPartitions : public PartitionWindows {
 protected:
     void SetUp() override {
         PartitionWindows::SetUp();
+        // The table and the review score each partition from these values.
+        m.relvalue[1][2] = 15;
+        m.relvalue[3][4] = 25;
+        m.relvalue[1][3] = m.relvalue[2][4] = 20;
         m.maxadjscore = 50;
         savestories({{1, 2}, {3, 4}}, 0.25, 40);
         savestories({{1, 3}, {2, 4}}, Cell(""), 40);
