@@ -10,8 +10,6 @@
 #include "tests/multistory/partitionwindows.h"
 #include "tests/support/runs.h"
 
-#include <algorithm>
-
 #include <string>
 #include <vector>
 
@@ -192,15 +190,8 @@ TEST_F(SavedPartitions, ReviewKeepsAnEntryReadFromAFileWithinTheTables) {
 // and a fresh run that opens its saved file agree view by view and byte by byte.
 class FreshRun : public Runs {
 protected:
-    // The multi-story menu, where `act` opens its windows, then Back.
     Step multi(std::function<void(msmenufrm&)> act) {
-        return {[this, act](mainmenufrm& f) {
-            driver.on<msmenufrm>("msmenufrm", [act](msmenufrm& s) {
-                act(s);
-                s.backbut.press();
-            });
-            f.singlebut.press();
-        }};
+        return branch<msmenufrm>("msmenufrm", std::move(act));
     }
     void seepartition(msprintpartitionfrm& d) {
         for (int s = 0; s < 6; ++s)
@@ -214,9 +205,7 @@ protected:
         return multi([this](msmenufrm& s) {
             driver.on<mstablesavedpartitionsfrm>("mstablesavedpartitionsfrm",
                                                  [this](mstablesavedpartitionsfrm& t) {
-                                                     for (int r = 1; r <= 20; ++r)
-                                                         for (int c = 0; c < 5; ++c)
-                                                             see(t.partgrd.textat(r, c));
+                                                     seegrid(t.partgrd);
                                                      t.backbut.press();
                                                  });
             s.tablebut.press();
@@ -258,9 +247,6 @@ protected:
             });
             s.autobut.press();
         });
-    }
-    static bool shows(const std::vector<std::string>& shown, const std::string& text) {
-        return std::find(shown.begin(), shown.end(), text) != shown.end();
     }
 };
 

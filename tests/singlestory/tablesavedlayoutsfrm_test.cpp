@@ -13,8 +13,6 @@
 #include "tests/singlestory/layoutwindows.h"
 #include "tests/support/runs.h"
 
-#include <algorithm>
-
 #include <functional>
 #include <string>
 #include <vector>
@@ -195,15 +193,8 @@ TEST_F(LayoutTable, DeletingNeedsASelectionAndTheLastLeavesRowOneBlank) {
 // and a fresh run that opens its saved file agree view by view and byte by byte.
 class FreshRun : public Runs {
 protected:
-    // The single-story menu, where `act` opens its windows, then Back.
     Step single(std::function<void(singlemenufrm&)> act) {
-        return {[this, act](mainmenufrm& f) {
-            driver.on<singlemenufrm>("singlemenufrm", [act](singlemenufrm& s) {
-                act(s);
-                s.backbut.press();
-            });
-            f.singlebut.press();
-        }};
+        return branch<singlemenufrm>("singlemenufrm", std::move(act));
     }
     void seedrawing(display1frm& d) {
         for (const auto& t : d.layoutbox.texts())
@@ -214,9 +205,7 @@ protected:
         return single([this](singlemenufrm& s) {
             driver.on<tablesavedlayoutsfrm>("tablesavedlayoutsfrm",
                                             [this](tablesavedlayoutsfrm& t) {
-                                                for (int r = 1; r <= 20; ++r)
-                                                    for (int c = 0; c < 4; ++c)
-                                                        see(t.layoutgrd.textat(r, c));
+                                                seegrid(t.layoutgrd);
                                                 t.backbut.press();
                                             });
             s.tablebut.press();
@@ -232,11 +221,15 @@ protected:
             s.randombut.press();
         });
     }
-    // The load chart, as it opens.
-    Step loads() {
-        return {[this](mainmenufrm& f) {
-            driver.on<editfrm>("editfrm", [this](editfrm& e) {
-                driver.on<flowfrm>("flowfrm", [this](flowfrm& l) {
+    // The load chart as it opens, or a load typed for pair (1, 2) and confirmed.
+    Step loads(const std::string& typed = {}) {
+        return {[this, typed](mainmenufrm& f) {
+            driver.on<editfrm>("editfrm", [this, typed](editfrm& e) {
+                driver.on<flowfrm>("flowfrm", [this, typed](flowfrm& l) {
+                    if (!typed.empty()) {
+                        l.chart.pair(1, 2).type(typed);
+                        return l.okbut.press();
+                    }
                     for (int i = 1; i < m.ndept; ++i)
                         for (int j = i + 1; j <= m.ndept; ++j)
                             see(l.chart.pair(i, j).text());
@@ -261,9 +254,6 @@ protected:
             f.Editbut.press();
         }};
     }
-    static bool shows(const std::vector<std::string>& shown, const std::string& text) {
-        return std::find(shown.begin(), shown.end(), text) != shown.end();
-    }
 };
 
 TEST_F(FreshRun, StoreyoneShowsAndSavesWhatAFreshRunOfItsFileDoes) {
@@ -280,8 +270,9 @@ TEST_F(FreshRun, StoreyoneShowsAndSavesWhatAFreshRunOfItsFileDoes) {
         {"a problem read and left by Back",
          {open("PLANT"), open("WORKSHOP", true), layouts()},
          {open("WORKSHOP"), layouts()}},
-        {"the material-handling chart saved, read and switched again",
-         {open("PLANT"), usematerialhandling(), table(), loads()},
+        {"the material-handling chart with a typed load saved, read and switched again",
+         {open("PLANT"), usematerialhandling(), loads("500"), usematerialhandling(), table(),
+          loads()},
          {open("FIRST"), usematerialhandling(), table(), loads()}},
     };
     std::vector<std::vector<std::string>> shown;
@@ -293,6 +284,10 @@ TEST_F(FreshRun, StoreyoneShowsAndSavesWhatAFreshRunOfItsFileDoes) {
     // A department added later starts unrated and without loads.
     EXPECT_TRUE(shows(shown[1], "pair 12: "));
     EXPECT_TRUE(shows(shown[2], "score 7: 0"));
+    // The typed load comes back as typed: pair (1, 2) opens the last of the
+    // load charts, whose 14 departments make 91 pairs.
+    ASSERT_GE(shown[4].size(), 91u);
+    EXPECT_EQ(shown[4][shown[4].size() - 91], "500");
 }
 
 } // namespace

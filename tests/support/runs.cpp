@@ -9,6 +9,7 @@
 #include "problem/svectfrm.h"
 #include "problem/windowtable.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -138,6 +139,16 @@ Runs::Step Runs::save(const std::string& name) {
         });
         f.Savebut.press();
     }};
+}
+
+void Runs::seegrid(const forms::Grid& grid) {
+    for (int r = 1; r < grid.rows(); ++r)
+        for (int c = 0; c < grid.cols(); ++c)
+            see(grid.textat(r, c));
+}
+
+bool Runs::shows(const std::vector<std::string>& shown, const std::string& text) {
+    return std::find(shown.begin(), shown.end(), text) != shown.end();
 }
 
 std::string Runs::file(const std::string& name) const {

@@ -3,6 +3,7 @@
 // that compare a first run with a fresh run that opens the file it saved: each
 // run starts from a new program state and takes the same windows a user does.
 
+#include "forms/grid.h"
 #include "problem/mainfrm.h"
 #include "problem/mainmenufrm.h"
 #include "problem/relfrm.h"
@@ -53,10 +54,24 @@ protected:
     // the chart shows its boxes, which are recorded.
     Step add(int r, const std::string& name, const std::string& area);
     Step save(const std::string& name);
+    // The program's branch menu, the window `name` the main menu's branch
+    // button opens, where `act` opens its windows, then its Back.
+    template <typename Menu> Step branch(const std::string& name, std::function<void(Menu&)> act) {
+        return {[this, name, act](mainmenufrm& f) {
+            driver.on<Menu>(name, [act](Menu& menu) {
+                act(menu);
+                menu.backbut.press();
+            });
+            f.singlebut.press();
+        }};
+    }
 
     // Records a text of what a window shows.
     void see(const std::string& text) { seen.push_back(text); }
+    // Records every cell of a table below its headings.
+    void seegrid(const forms::Grid& grid);
     std::string file(const std::string& name) const;
+    static bool shows(const std::vector<std::string>& shown, const std::string& text);
 
     TempDir dir;
     std::vector<std::string> seen;
