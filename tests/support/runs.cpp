@@ -1,9 +1,9 @@
 #include "tests/support/runs.h"
 
-#include "problem/creditsfrm.h"
 #include "problem/editfrm.h"
 #include "problem/filefrm.h"
-#include "problem/introfrm.h"
+#include "problem/mainfrm.h"
+#include "problem/relfrm.h"
 #include "problem/sourcefrm.h"
 #include "problem/svect2frm.h"
 #include "problem/svectfrm.h"
@@ -13,7 +13,15 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <memory>
+
+namespace {
+
+std::string readfile(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+} // namespace
 
 void Runs::SetUp() {
     ScriptedTest::SetUp();
@@ -22,123 +30,126 @@ void Runs::SetUp() {
                                    dir / name);
 }
 
-void Runs::run(Program program, const Steps& steps) {
+void Runs::queueopen(const std::string& spec) {
+    const bool back = spec.ends_with('<');
+    const std::string name = back ? spec.substr(0, spec.size() - 1) : spec;
+    driver.on<sourcefrm>("sourcefrm", [](sourcefrm& s) { s.diskbut.press(); });
+    driver.on<filefrm>("filefrm", [this, name](filefrm& f) {
+        f.Dir1.setpath(dir.str());
+        f.File1.clickfile(name);
+        f.okbut.press();
+    });
+    driver.on<mainfrm>("mainfrm", [back](mainfrm& d) { (back ? d.backbut : d.okbut).press(); });
+    if (back) return;
+    driver.on<relfrm>("relfrm", [](relfrm& c) { c.okbut.press(); });
+    driver.on<svectfrm>("svectfrm", [](svectfrm& s) { s.okbut.press(); });
+    driver.on<svect2frm>("svect2frm", [](svect2frm& s) { s.okbut.press(); });
+}
+
+void Runs::run(Program program, const Run& r, const Step& views, const std::string& saveas) {
     m = Module1();
     installwindows(m);
     m.program = program;
-    // Random layouts come out the same in every run.
-    m.timer = [] { return 1000.0; };
-    driver.on<creditsfrm>("creditsfrm", [](creditsfrm& f) { f.okbut.press(); });
-    driver.on<introfrm>("introfrm", [](introfrm& f) { f.okbut.press(); });
-    // One menu script takes the steps from `from` on, until a New Problem
-    // reopens storeymany's menu, whose script takes the rest.
-    auto menu = std::make_shared<std::function<void(std::size_t)>>();
-    *menu = [this, program, steps, menu](std::size_t from) {
-        driver.on<mainmenufrm>("mainmenufrm", [program, steps, menu, from](mainmenufrm& f) {
-            for (std::size_t k = from; k < steps.size(); ++k) {
-                if (steps[k].newproblem && program == Program::storeymany) {
-                    (*menu)(k + 1);
-                    return steps[k].act(f);
-                }
-                steps[k].act(f);
-            }
-            f.quitbut.press();
+    m.timer = [] { return 1000.0; }; // the same random layout in every run
+    for (const std::string& name : r.opens)
+        queueopen(name);
+    const Step work = [this, r, views, saveas](mainmenufrm& f) {
+        for (const Step& change : r.changes)
+            change(f);
+        views(f);
+        driver.on<filefrm>("filefrm", [this, saveas](filefrm& file) {
+            file.Dir1.setpath(dir.str());
+            file.Text1.setText(saveas);
+            file.okbut.press();
         });
+        f.Savebut.press();
+        f.quitbut.press();
     };
-    (*menu)(0);
-    creditsfrm credits;
-    credits.show_modal();
-    *menu = nullptr; // the scripts hold the function; let it go
-}
-
-std::vector<std::string> Runs::compare(Program program, const Journey& journey) {
-    SCOPED_TRACE(journey.name);
-    seen.clear();
-    Steps first = journey.first;
-    first.push_back(save("FIRST"));
-    run(program, first);
-    const std::vector<std::string> shown = seen;
-    seen.clear();
-    Steps fresh = journey.fresh;
-    fresh.push_back(save("AGAIN"));
-    run(program, fresh);
-    EXPECT_EQ(seen, shown);
-    EXPECT_EQ(file("AGAIN"), file("FIRST"));
-    EXPECT_TRUE(driver.messages().empty()) << driver.messages().front();
-    return shown;
-}
-
-Runs::Step Runs::open(const std::string& name, bool back) {
-    return {[this, name, back](mainmenufrm& f) {
-                driver.on<sourcefrm>("sourcefrm", [](sourcefrm& s) { s.diskbut.press(); });
-                driver.on<filefrm>("filefrm", [this, name](filefrm& file) {
-                    file.Dir1.setpath(dir.str());
-                    file.File1.clickfile(name);
-                    file.okbut.press();
-                });
-                driver.on<mainfrm>("mainfrm",
-                                   [back](mainfrm& d) { (back ? d.backbut : d.okbut).press(); });
-                if (!back) {
-                    driver.on<relfrm>("relfrm", [](relfrm& c) { c.okbut.press(); });
-                    driver.on<svectfrm>("svectfrm", [](svectfrm& s) { s.okbut.press(); });
-                    driver.on<svect2frm>("svect2frm", [](svect2frm& s) { s.okbut.press(); });
-                }
+    // storeymany's menu closes at New Problem and opens again.
+    if (program == Program::storeymany) {
+        for (std::size_t k = 0; k < r.opens.size(); ++k)
+            driver.on<mainmenufrm>("mainmenufrm", [](mainmenufrm& f) { f.newprobbut.press(); });
+        driver.on<mainmenufrm>("mainmenufrm", work);
+    } else {
+        driver.on<mainmenufrm>("mainmenufrm", [r, work](mainmenufrm& f) {
+            for (std::size_t k = 0; k < r.opens.size(); ++k)
                 f.newprobbut.press();
-            },
-            true};
+            work(f);
+        });
+    }
+    mainmenufrm menu;
+    menu.show_modal();
 }
 
-Runs::Step Runs::edit(std::function<void(mainfrm&)> rows, std::function<void(relfrm&)> chart,
-                      bool scores) {
-    return {[this, rows, chart, scores](mainmenufrm& f) {
+Runs::Step Runs::edit(std::function<void(mainfrm&)> rows, bool record) {
+    return [this, rows, record](mainmenufrm& f) {
         driver.on<editfrm>("editfrm", [](editfrm& e) { e.areabut.press(); });
         driver.on<mainfrm>("mainfrm", [rows](mainfrm& d) {
             rows(d);
             d.okbut.press();
         });
-        driver.on<relfrm>("relfrm", [chart](relfrm& c) {
-            if (chart) chart(c);
-            c.okbut.press();
-        });
+        driver.on<relfrm>("relfrm", [](relfrm& c) { c.okbut.press(); });
         driver.on<svectfrm>("svectfrm", [](svectfrm& s) { s.okbut.press(); });
-        driver.on<svect2frm>("svect2frm", [this, scores](svect2frm& s) {
-            for (int r = 0; scores && r < 18 && s.dscortxt[r].visible(); ++r)
+        driver.on<svect2frm>("svect2frm", [this, record](svect2frm& s) {
+            for (int r = 0; record && r < 18 && s.dscortxt[r].visible(); ++r)
                 see("score " + std::to_string(r + 1) + ": " + s.dscortxt[r].text());
             s.okbut.press();
         });
         f.Editbut.press();
-    }};
+    };
 }
 
-Runs::Step Runs::clearfrom(int from) {
-    return edit([from](mainfrm& d) {
-        for (int r = from - 1; r < 18; ++r)
-            d.nmdpttxt[r].type("");
-    });
-}
-
-Runs::Step Runs::add(int r, const std::string& name, const std::string& area) {
-    return edit(
-        [r, name, area](mainfrm& d) {
-            d.nmdpttxt[r - 1].type(name);
-            d.areatxt[r - 1].type(area);
-        },
-        [this, r](relfrm& c) {
-            for (int i = 1; i < r; ++i)
-                see("pair " + std::to_string(i) + ": " + c.chart.pair(i, r).text());
-        },
-        true);
-}
-
-Runs::Step Runs::save(const std::string& name) {
-    return {[this, name](mainmenufrm& f) {
-        driver.on<filefrm>("filefrm", [this, name](filefrm& file) {
-            file.Dir1.setpath(dir.str());
-            file.Text1.setText(name);
-            file.okbut.press();
+std::vector<Runs::Journey> Runs::journeys(Program program) {
+    const Step cleared =
+        edit([](mainfrm& d) { d.nmdpttxt[12].type(""), d.nmdpttxt[13].type(""); }, false);
+    const auto adds = [this](int row, std::string name) {
+        return edit([row, name](mainfrm& d) { d.nmdpttxt[row - 1].type(name); }, true);
+    };
+    std::vector<Journey> list = {
+        {"rows 13 and 14 cleared", {{"PLANT"}, {cleared}}, {{"FIRST"}, {}}, "CUT"},
+        {"a 13th typed after that",
+         {{"PLANT"}, {cleared, adds(13, "Tool")}},
+         {{"CUT"}, {adds(13, "Tool")}}},
+        {"a 13th typed after a read left by Back",
+         {{"PLANT", "CUT<"}, {adds(13, "Tool")}},
+         {{"CUT"}, {adds(13, "Tool")}}},
+        {"a 7th typed",
+         {{"PLANT", "WORKSHOP"}, {adds(7, "Paint")}},
+         {{"WORKSHOP"}, {adds(7, "Paint")}}},
+        {"a problem left by Back", {{"PLANT", "WORKSHOP<"}, {}}, {{"WORKSHOP"}, {}}},
+    };
+    const Step usematerialhandling = [this](mainmenufrm& f) {
+        driver.on<editfrm>("editfrm", [this](editfrm& e) {
+            driver.on<relfrm>("relfrm", [](relfrm& c) { c.okbut.press(); });
+            driver.on<svectfrm>("svectfrm", [](svectfrm& s) { s.okbut.press(); });
+            driver.on<svect2frm>("svect2frm", [](svect2frm& s) { s.okbut.press(); });
+            e.prodflowbut.press();
+            e.backbut.press();
         });
-        f.Savebut.press();
-    }};
+        f.Editbut.press();
+    };
+    if (program == Program::storeyone)
+        list.push_back({"a switch saved",
+                        {{"PLANT"}, {usematerialhandling}},
+                        {{"FIRST"}, {usematerialhandling}}});
+    return list;
+}
+
+std::vector<std::vector<std::string>> Runs::compare(Program program, const Step& views) {
+    std::vector<std::vector<std::string>> shown;
+    for (const Journey& j : journeys(program)) {
+        SCOPED_TRACE(j.name);
+        seen.clear();
+        run(program, j.first, views, "FIRST");
+        if (!j.keep.empty()) std::filesystem::copy_file(dir / "FIRST", dir / j.keep);
+        shown.push_back(seen);
+        seen.clear();
+        run(program, j.fresh, views, "AGAIN");
+        EXPECT_EQ(seen, shown.back());
+        EXPECT_EQ(readfile(dir / "AGAIN"), readfile(dir / "FIRST"));
+    }
+    EXPECT_TRUE(driver.messages().empty());
+    return shown;
 }
 
 void Runs::seegrid(const forms::Grid& grid) {
@@ -149,9 +160,4 @@ void Runs::seegrid(const forms::Grid& grid) {
 
 bool Runs::shows(const std::vector<std::string>& shown, const std::string& text) {
     return std::find(shown.begin(), shown.end(), text) != shown.end();
-}
-
-std::string Runs::file(const std::string& name) const {
-    std::ifstream in(dir / name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
