@@ -40,10 +40,17 @@ void Runs::queueopen(const std::string& spec) {
         f.okbut.press();
     });
     driver.on<mainfrm>("mainfrm", [back](mainfrm& d) { (back ? d.backbut : d.okbut).press(); });
-    if (back) return;
+    if (!back) confirmdefinition(false);
+}
+
+void Runs::confirmdefinition(bool record) {
     driver.on<relfrm>("relfrm", [](relfrm& c) { c.okbut.press(); });
     driver.on<svectfrm>("svectfrm", [](svectfrm& s) { s.okbut.press(); });
-    driver.on<svect2frm>("svect2frm", [](svect2frm& s) { s.okbut.press(); });
+    driver.on<svect2frm>("svect2frm", [this, record](svect2frm& s) {
+        for (int r = 0; record && r < 18 && s.dscortxt[r].visible(); ++r)
+            see("score " + std::to_string(r + 1) + ": " + s.dscortxt[r].text());
+        s.okbut.press();
+    });
 }
 
 void Runs::run(Program program, const Run& r, const Step& views, const std::string& saveas) {
@@ -88,13 +95,7 @@ Runs::Step Runs::edit(std::function<void(mainfrm&)> rows, bool record) {
             rows(d);
             d.okbut.press();
         });
-        driver.on<relfrm>("relfrm", [](relfrm& c) { c.okbut.press(); });
-        driver.on<svectfrm>("svectfrm", [](svectfrm& s) { s.okbut.press(); });
-        driver.on<svect2frm>("svect2frm", [this, record](svect2frm& s) {
-            for (int r = 0; record && r < 18 && s.dscortxt[r].visible(); ++r)
-                see("score " + std::to_string(r + 1) + ": " + s.dscortxt[r].text());
-            s.okbut.press();
-        });
+        confirmdefinition(record);
         f.Editbut.press();
     };
 }
@@ -120,9 +121,7 @@ std::vector<Runs::Journey> Runs::journeys(Program program) {
     };
     const Step usematerialhandling = [this](mainmenufrm& f) {
         driver.on<editfrm>("editfrm", [this](editfrm& e) {
-            driver.on<relfrm>("relfrm", [](relfrm& c) { c.okbut.press(); });
-            driver.on<svectfrm>("svectfrm", [](svectfrm& s) { s.okbut.press(); });
-            driver.on<svect2frm>("svect2frm", [](svect2frm& s) { s.okbut.press(); });
+            confirmdefinition(false);
             e.prodflowbut.press();
             e.backbut.press();
         });

@@ -54,7 +54,9 @@ protected:
 private:
     void run(Program program, const Run& r, const Step& views, const std::string& saveas);
     void queueopen(const std::string& name);
-    // Edit, the departments as `rows` types them, then the definition windows;
-    // the department scores are recorded when `record` says so.
+    // Continue in the chart and score windows; the department scores are
+    // recorded when `record` says so.
+    void confirmdefinition(bool record);
+    // Edit, the departments as `rows` types them, then the definition windows.
     Step edit(std::function<void(mainfrm&)> rows, bool record);
 };
