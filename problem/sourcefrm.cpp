@@ -46,9 +46,8 @@ void sourcefrm::Keybut_Click() {
     }
     // A typed problem comes from no file until it is saved.
     m.problemfile.clear();
-    for (int i = 1; i <= maxdept; ++i)
-        for (int j = 1; j <= maxdept; ++j)
-            m.flowmatrix[i][j] = 0;
+    // No department is typed yet: every letter, value, load, flow and saved
+    // place of the problem before goes.
     m.forgetbeyondcount();
     m.usestandardchart();
     m.datasource = "k";

@@ -30,9 +30,9 @@ void Runs::SetUp() {
                                    dir / name);
 }
 
-void Runs::queueopen(const std::string& spec) {
-    const bool back = spec.ends_with('<');
-    const std::string name = back ? spec.substr(0, spec.size() - 1) : spec;
+void Runs::queueopen(const std::string& entry) {
+    const bool back = entry.ends_with('<');
+    const std::string name = back ? entry.substr(0, entry.size() - 1) : entry;
     driver.on<sourcefrm>("sourcefrm", [](sourcefrm& s) { s.diskbut.press(); });
     driver.on<filefrm>("filefrm", [this, name](filefrm& f) {
         f.Dir1.setpath(dir.str());
