@@ -3,12 +3,9 @@
 #include "problem/mainmenufrm.h"
 #include "tests/forms/tabkeys.h"
 #include "tests/problem/definition.h"
-#include "tests/support/tempdir.h"
 
 #include <cmath>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <memory>
 #include <string>
 
@@ -251,42 +248,6 @@ TEST_F(Departments, LoadedProblemFillsTheRowsAndUpdatesSavedZoneAreas) {
     f.show_modal();
     EXPECT_EQ(m.savedzonearea[1][2].num(), 450.5);
     EXPECT_EQ(m.savedzonearea[2][1].num(), 0);
-}
-
-// Departments cleared from the end weigh nothing in the saved layouts' zone
-// areas and the saved partitions' story areas, whatever this run still holds
-// for them: another run reads and saves the file to the same bytes.
-TEST_F(Departments, ClearedDepartmentsWeighNothingInSavedLayoutsAndPartitions) {
-    const TempDir dir;
-    auto saveas = [&dir](Module1& state, const char* name) {
-        state.problemfile = dir.str() + "/" + name;
-        EXPECT_TRUE(state.saveproblemfile());
-        std::ifstream in(state.problemfile, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    };
-    m.problemfile = MARQUETA_SOURCE_DIR "/examples/PLANT";
-    ASSERT_TRUE(m.loadproblemfile());
-    expectroadafterContinue();
-    driver.on<mainfrm>("mainfrm", [](mainfrm& f) {
-        f.nmdpttxt[12].type("");
-        f.nmdpttxt[13].type("");
-        f.okbut.press();
-    });
-    {
-        mainfrm f;
-        f.show_modal();
-    }
-    const std::string saved = saveas(m, "CUT");
-    for (const char* line : {"\n11,14,150\r", "\n0,13,0\r", "\n7,2130\r", "\n4,1500\r"})
-        EXPECT_NE(saved.find(line), std::string::npos) << line;
-    for (Program other : {Program::storeyone, Program::storeymany}) {
-        Module1 again;
-        again.program = other;
-        again.problemfile = dir.str() + "/CUT";
-        ASSERT_TRUE(again.loadproblemfile());
-        again.computescorevector(); // as the chart and score windows leave it
-        EXPECT_EQ(saveas(again, "AGAIN"), saved);
-    }
 }
 
 // Tab goes through the rows name, area, next row's name, passing over the row

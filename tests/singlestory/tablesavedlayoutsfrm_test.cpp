@@ -210,8 +210,11 @@ TEST_F(FreshRun, StoreyoneShowsAndSavesWhatAFreshRunOfItsFileDoes) {
         f.singlebut.press();
     });
     // Layout 2 of the plant without its last two departments; the added
-    // department scores nothing.
+    // department scores nothing. The saved zone and story areas count the
+    // cleared departments as 0.
     EXPECT_TRUE(shows(shown[0], "0.68 -  2     6473 -  2"));
+    for (const char* line : {"\n11,14,150\r", "\n0,13,0\r", "\n7,2130\r", "\n4,1500\r"})
+        EXPECT_NE(file("CUT").find(line), std::string::npos) << line;
     EXPECT_TRUE(shows(shown[3], "score 7: 0"));
 }
 

@@ -14,15 +14,6 @@
 #include <fstream>
 #include <iterator>
 
-namespace {
-
-std::string readfile(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-} // namespace
-
 void Runs::SetUp() {
     ScriptedTest::SetUp();
     for (const char* name : {"PLANT", "WORKSHOP"})
@@ -145,7 +136,7 @@ std::vector<std::vector<std::string>> Runs::compare(Program program, const Step&
         seen.clear();
         run(program, j.fresh, views, "AGAIN");
         EXPECT_EQ(seen, shown.back());
-        EXPECT_EQ(readfile(dir / "AGAIN"), readfile(dir / "FIRST"));
+        EXPECT_EQ(file("AGAIN"), file("FIRST"));
     }
     EXPECT_TRUE(driver.messages().empty());
     return shown;
@@ -155,6 +146,11 @@ void Runs::seegrid(const forms::Grid& grid) {
     for (int r = 1; r < grid.rows(); ++r)
         for (int c = 0; c < grid.cols(); ++c)
             see(grid.textat(r, c));
+}
+
+std::string Runs::file(const std::string& name) const {
+    std::ifstream in(dir / name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 bool Runs::shows(const std::vector<std::string>& shown, const std::string& text) {

@@ -46,6 +46,7 @@ protected:
     void see(const std::string& text) { seen.push_back(text); }
     // Records every cell of a table below its headings.
     void seegrid(const forms::Grid& grid);
+    std::string file(const std::string& name) const;
     static bool shows(const std::vector<std::string>& shown, const std::string& text);
 
     TempDir dir;
