@@ -2,9 +2,7 @@
 // crash, hang or touch memory outside a table; and whatever it accepts, the
 // writer must write so that it reads back to the same file.
 //
-// New inputs go to the first folder named, so keep the seed corpus second:
-//   mkdir -p /tmp/corpus
-//   build-fuzz/fuzz/loadproblemfile_fuzz /tmp/corpus fuzz/corpus -max_total_time=60
+// Build and run it with: sh scripts/fuzz.sh [-max_total_time=SECONDS]
 
 #include "model/module1.h"
 
