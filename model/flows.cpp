@@ -85,6 +85,11 @@ void Module1::changeload(int i, int j, double load) {
     flowmatrix[i][j] = load;
 }
 
+double Module1::routedshare(int i, int j) const {
+    if (loadsheld != 1 || i < 1 || i >= j || j > maxdept) return 0;
+    return flowmatrix[i][j] - heldloads[i][j];
+}
+
 const Cell& Module1::fileload(int i, int j) const {
     return loadsheld == 1 ? heldloads[i][j] : flowmatrix[i][j];
 }

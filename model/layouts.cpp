@@ -121,6 +121,36 @@ void Module1::loadsavedlayout(int q) {
         deptpos[d] = storedcode(saveddeptpos[d][q], largestposition);
 }
 
+double Module1::savedzonesum(int k, int q) const {
+    return savedentryarea(savedzoneleft[k][q]) + savedentryarea(savedzoneright[k][q]);
+}
+
+void Module1::fitsavedlayouts() {
+    const int n = problemsize(ndept);
+    const int count = boundedcount(nsavedlayouts, savedlayoutstorage - 1);
+    for (int q = 1; q <= count; ++q) {
+        // The place the zones give each department; the first side that
+        // names it wins.
+        Table<int, maxdept + 1> place{};
+        for (int k = 1; k <= 9; ++k) {
+            bool emptied = false;
+            for (const int side : {1, 2}) {
+                Cell& holder = side == 1 ? savedzoneleft[k][q] : savedzoneright[k][q];
+                const int d = deptnumber(holder);
+                if (d > n) {
+                    holder = 0;
+                    emptied = true;
+                } else if (d != 0 && place[d] == 0) {
+                    place[d] = 100 * k + side;
+                }
+            }
+            if (emptied) savedzonearea[k][q] = savedzonesum(k, q);
+        }
+        for (int d = 1; d <= n; ++d)
+            if (!says(saveddeptpos[d][q], place[d])) saveddeptpos[d][q] = place[d];
+    }
+}
+
 void Module1::reviewsavedlayouts() {
     // The count is read once: a layout saved from the display is not reviewed.
     const int last = int(std::clamp(nsavedlayouts.whole(), 0L, long(savedlayoutstorage - 1)));

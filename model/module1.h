@@ -184,13 +184,17 @@ struct Module1 {
 
     // ---- new problem and problem file ---------------------------------------
     void initproblem();
-    // Forgets what is held for departments above ndept and for pairs that
-    // involve them: letters (the chart backup's too), relationship values,
-    // loads, additions and flows, held loads, saved-layout positions and
-    // saved partitions' story entries. A department numbered there later
-    // starts unrated, without loads and without saved places, as in a run
-    // that read the problem from its file. Names and areas stay in their slots.
+    // Forgets what is held for departments above ndept: their pairs (see
+    // below), their saved positions and story entries, and their places in
+    // the saved layouts and partitions (fitsavedlayouts, fitsavedpartitions).
+    // A department numbered there later starts unrated, without loads and in
+    // no saved layout or partition, as in a run that read the problem from
+    // its file. Names and areas stay in their slots.
     void forgetbeyondcount();
+    // Forgets the pairs that involve a department above ndept: letters (the
+    // chart backup's too), relationship values, loads, additions, flows and
+    // held loads. With ndept 0 that is every pair.
+    void forgetpairsbeyondcount();
     // What the chart and score windows build from a problem, built at once for
     // a problem just read: relationship values, pair lists, the largest
     // adjacency score, department scores and the area order. The problem does
@@ -244,6 +248,10 @@ struct Module1 {
     // A load typed over the flow in use of pair i < j: the next switch builds
     // exactly this flow when the routings and additions stay as they are.
     void changeload(int i, int j, double load);
+    // What the routings and additions put into the flow of pair i < j while
+    // loads are held (0 otherwise): the smallest flow the load chart takes
+    // for the pair, so that the held load never goes below 0.
+    double routedshare(int i, int j) const;
     // The load the problem file keeps for pair (i, j): the held load while
     // loads are held, otherwise the matrix entry, which then holds the loads.
     // The routings and additions a switch adds are never written.
@@ -335,6 +343,13 @@ struct Module1 {
     void restorefixedlayout();
     void addsavedlayout();
     void reviewsavedlayouts();
+    // Zone k of saved entry q: the area of its two departments.
+    double savedzonesum(int k, int q) const;
+    // Takes departments above ndept out of the saved layouts (their zone sides
+    // become 0 and the zone's area follows), and makes every position agree
+    // with the zones: 100 x zone + side where a side names the department, no
+    // place where none does.
+    void fitsavedlayouts();
     // Makes saved entry q (0 to 23) the current layout: zones and positions.
     // A department the entry lists beyond ndept is left out of the zones.
     void loadsavedlayout(int q);
@@ -390,6 +405,13 @@ struct Module1 {
     void rescoresavedpartitions();
     // Both, before the saved partitions are written or shown.
     void refreshsavedpartitions();
+    // Story s of saved partition p: the area of its members.
+    double savedstorysum(int s, int p) const;
+    // Takes departments above ndept off the saved partitions' story lists
+    // (the story's count and area follow; a story left without members stays,
+    // empty), and makes every story entry name the story whose list holds the
+    // department, or no story.
+    void fitsavedpartitions();
 
     // The current partition: stories 1..nstories, departments 1..N.
     int nstories = 0;

@@ -41,6 +41,18 @@ void Module1::initproblem() {
 }
 
 void Module1::forgetbeyondcount() {
+    forgetpairsbeyondcount();
+    for (int d = problemsize(ndept) + 1; d <= maxdept; ++d) {
+        for (Cell& position : saveddeptpos[d])
+            position = Cell::empty();
+        for (Cell& story : savedstoryofdept[d])
+            story = Cell::empty();
+    }
+    fitsavedlayouts();
+    fitsavedpartitions();
+}
+
+void Module1::forgetpairsbeyondcount() {
     const int n = problemsize(ndept);
     for (int d = n + 1; d <= maxdept; ++d) {
         for (int i = 1; i <= maxdept; ++i) {
@@ -52,10 +64,6 @@ void Module1::forgetbeyondcount() {
                 (*pairs)[d][i] = 0;
             }
         }
-        for (Cell& position : saveddeptpos[d])
-            position = Cell::empty();
-        for (Cell& story : savedstoryofdept[d])
-            story = Cell::empty();
     }
     // The chart backup keeps its rows of the departments that remain.
     const int kept = boundedcount(relchartbackup[0], maxdept);

@@ -438,6 +438,11 @@ void readrecords(Module1& m, Reader& in) {
 } // namespace
 
 bool Module1::saveproblemfile() {
+    // The file holds only the problem's departments, also while a problem is
+    // still being typed and the saved layouts and partitions name an earlier
+    // problem's.
+    fitsavedlayouts();
+    fitsavedpartitions();
     if (nsavedpart > 0) refreshsavedpartitions();
     const std::string name = filemode < 3 ? problemfile : problemfile + "-" + storysuffix;
 

@@ -24,6 +24,13 @@ inline int storynumber(const Cell& s) {
     return v >= 1 && v <= maxstories ? int(v) : 0;
 }
 
+// Whether a stored position code or story number says `code`; 0 (no place)
+// is said by an empty cell as well as by the number 0.
+inline bool says(const Cell& stored, int code) {
+    if (stored.isempty()) return code == 0;
+    return stored.isnumber() && stored.num() == code;
+}
+
 // The department count as a loop bound, kept within 0..18.
 inline int problemsize(int ndept) {
     return std::clamp(ndept, 0, maxdept);

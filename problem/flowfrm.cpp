@@ -48,10 +48,24 @@ void flowfrm::Form_Load() {
 
 void flowfrm::okbut_Click() {
     Module1& m = module1();
+    const int n = problemsize(m.ndept);
+    // While loads are held, a flow below what the routings and additions
+    // give the pair would leave a load below 0: nothing is stored then.
+    for (int i = 1; i <= n - 1; ++i) {
+        for (int j = i + 1; j <= n; ++j) {
+            const double least = m.routedshare(i, j);
+            if (m.loadsheld == 1 && numtext::val(chart.pair(i, j).text()) < least) {
+                m.msgbox("The flow between departments " + numtext::plain(i) + " and " +
+                         numtext::plain(j) + " can be no less than " + numtext::plain(least) +
+                         ", what the products' routings and the additions give it.");
+                chart.pair(i, j).setfocus();
+                return;
+            }
+        }
+    }
     m.newchart = 0;
     // Every box becomes the pair's flow in use, and the loads the next switch
     // builds from follow it.
-    const int n = problemsize(m.ndept);
     for (int i = 1; i <= n - 1; ++i)
         for (int j = i + 1; j <= n; ++j)
             m.changeload(i, j, numtext::val(chart.pair(i, j).text()));

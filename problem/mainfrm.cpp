@@ -110,9 +110,7 @@ void mainfrm::updatesavedzoneareas() {
     const long nsaved = std::min(m.nsavedlayouts.whole(), long(savedlayoutstorage - 1));
     for (int k = 1; k <= 9; ++k)
         for (long q = 1; q <= nsaved; ++q)
-            m.savedzonearea[k][std::size_t(q)] =
-                m.savedentryarea(m.savedzoneleft[k][std::size_t(q)]) +
-                m.savedentryarea(m.savedzoneright[k][std::size_t(q)]);
+            m.savedzonearea[k][std::size_t(q)] = m.savedzonesum(k, int(q));
 }
 
 void mainfrm::okbut_Click() {

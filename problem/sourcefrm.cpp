@@ -46,9 +46,10 @@ void sourcefrm::Keybut_Click() {
     }
     // A typed problem comes from no file until it is saved.
     m.problemfile.clear();
-    // No department is typed yet: every letter, value, load, flow and saved
-    // place of the problem before goes.
-    m.forgetbeyondcount();
+    // No department is typed yet: every letter, value, load and flow of the
+    // problem before goes. The saved layouts and partitions it carries keep
+    // their places until the departments typed are confirmed.
+    m.forgetpairsbeyondcount();
     m.usestandardchart();
     m.datasource = "k";
     close();

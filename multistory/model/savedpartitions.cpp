@@ -3,17 +3,48 @@
 
 #include <algorithm>
 
+double Module1::savedstorysum(int s, int p) const {
+    const int count = boundedcount(savedstorycount[s][p], maxdept);
+    double area = 0;
+    for (int m = 1; m <= count; ++m)
+        area = area + savedentryarea(savedstorymembers[s][m][p]);
+    return area;
+}
+
 void Module1::recomputesavedstoryareas() {
     const int parts = boundedcount(nsavedpart, maxsavedpart);
     for (int p = 1; p <= parts; ++p) {
         const int stories = boundedcount(savednstories[p], maxstories);
+        for (int s = 1; s <= stories; ++s)
+            savedstoryarea[s][p] = savedstorysum(s, p);
+    }
+}
+
+void Module1::fitsavedpartitions() {
+    const int n = problemsize(ndept);
+    const int parts = boundedcount(nsavedpart, maxsavedpart);
+    for (int p = 1; p <= parts; ++p) {
+        // The story whose list holds each department; the first list wins.
+        Table<int, maxdept + 1> story{};
+        const int stories = boundedcount(savednstories[p], maxstories);
         for (int s = 1; s <= stories; ++s) {
             const int count = boundedcount(savedstorycount[s][p], maxdept);
-            double area = 0;
-            for (int m = 1; m <= count; ++m)
-                area = area + savedentryarea(savedstorymembers[s][m][p]);
-            savedstoryarea[s][p] = area;
+            int kept = 0;
+            for (int m = 1; m <= count; ++m) {
+                const Cell member = savedstorymembers[s][m][p];
+                const int d = deptnumber(member);
+                if (d > n) continue;
+                if (d != 0 && story[d] == 0) story[d] = s;
+                savedstorymembers[s][++kept][p] = member;
+            }
+            if (kept == count) continue;
+            for (int m = kept + 1; m <= count; ++m)
+                savedstorymembers[s][m][p] = Cell::empty();
+            savedstorycount[s][p] = kept;
+            savedstoryarea[s][p] = savedstorysum(s, p);
         }
+        for (int d = 1; d <= n; ++d)
+            if (!says(savedstoryofdept[d][p], story[d])) savedstoryofdept[d][p] = story[d];
     }
 }
 

@@ -412,6 +412,38 @@ TEST_F(ProblemFile, SaveBringsSavedPartitionsUpToDate) {
     EXPECT_EQ(m->curstory, 4);
 }
 
+TEST_F(ProblemFile, ZonesAndStoryListsDecideWhereADepartmentIs) {
+    const std::string plant = read(MARQUETA_SOURCE_DIR "/examples/PLANT");
+    // The plant with every saved position and the last partition's story
+    // entries emptied comes back whole.
+    std::vector<std::string> lines;
+    for (std::size_t at = 0, end; (end = plant.find("\r\n", at)) != std::string::npos; at = end + 2)
+        lines.push_back(plant.substr(at, end - at));
+    std::string emptied;
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        const bool position = k >= 167 && k < 195;
+        emptied += (position || k + 14 >= lines.size() ? "" : lines[k]) + "\r\n";
+    }
+    m->timer = [] { return 0.0; };
+    m->initproblem(); // the codes that score the partitions
+    ASSERT_TRUE(load(emptied));
+    EXPECT_EQ(save(), plant);
+
+    // Saved while no department is there yet (a new problem being typed),
+    // the zones and story lists name none.
+    m->ndept = 0;
+    save();
+    for (int q = 1; q <= 2; ++q) {
+        for (int k = 1; k <= 9; ++k) {
+            EXPECT_EQ(m->savedzoneleft[k][q], Cell(0));
+            EXPECT_EQ(m->savedzoneright[k][q], Cell(0));
+            EXPECT_EQ(m->savedzonearea[k][q], Cell(0));
+        }
+        for (int s = 1; s <= m->savednstories[q].whole(); ++s)
+            EXPECT_EQ(m->savedstorycount[s][q], Cell(0));
+    }
+}
+
 TEST_F(ProblemFile, RecomputeDoesNothingWithoutSavedPartitions) {
     ASSERT_TRUE(load(fullproblem));
     m->nsavedpart = 0;

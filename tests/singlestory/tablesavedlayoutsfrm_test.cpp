@@ -9,7 +9,9 @@
 #include "tests/singlestory/layoutwindows.h"
 #include "tests/support/runs.h"
 
+#include <algorithm>
 #include <functional>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -205,17 +207,53 @@ TEST_F(FreshRun, StoreyoneShowsAndSavesWhatAFreshRunOfItsFileDoes) {
                                                 t.backbut.press();
                                             });
             s.tablebut.press();
+            // The last department exchanged with the first in layout 1.
+            for (long q = 1; q <= m.nsavedlayouts.whole(); ++q)
+                driver.on<display1frm>("display1frm", [this, q](display1frm& d) {
+                    if (q == 1) {
+                        const std::string last = std::to_string(m.ndept);
+                        const auto places = [&] {
+                            return std::to_string(m.deptpos[std::size_t(m.ndept)]) + " " +
+                                   std::to_string(m.deptpos[1]);
+                        };
+                        const std::string before = places();
+                        d.exchangebut.press();
+                        d.nnx1txt.type(last);
+                        d.nnx2txt.type("1");
+                        d.makechangebut.press();
+                        see("exchange " + last + " and 1: " + before + " -> " + places());
+                        for (const auto& t : d.layoutbox.texts())
+                            see(t.text + " at " + std::to_string(t.x) + "," + std::to_string(t.y));
+                    }
+                    d.okbut.press();
+                });
+            s.reviewbut.press();
             s.backbut.press();
         });
         f.singlebut.press();
     });
-    // Layout 2 of the plant without its last two departments; the added
-    // department scores nothing. The saved zone and story areas count the
-    // cleared departments as 0.
+    // Layout 2 of the plant without its last two departments, which leave
+    // their zones and stories; the added department scores nothing.
     EXPECT_TRUE(shows(shown[0], "0.68 -  2     6473 -  2"));
-    for (const char* line : {"\n11,14,150\r", "\n0,13,0\r", "\n7,2130\r", "\n4,1500\r"})
+    for (const char* line : {"\n11,0,150\r", "\n5,2130\r"})
         EXPECT_NE(file("CUT").find(line), std::string::npos) << line;
     EXPECT_TRUE(shows(shown[3], "score 7: 0"));
+    // A department typed in place of a cleared one is placed nowhere: it
+    // takes the first department's place, which leaves the layout.
+    EXPECT_TRUE(shows(shown[1], "exchange 13 and 1: 0 101 -> 101 0"));
+    const auto drawn = [&](const std::string& label) {
+        return std::count_if(shown[1].begin(), shown[1].end(),
+                             [&](const std::string& t) { return t.starts_with(label + " at "); });
+    };
+    EXPECT_EQ(drawn(" 13"), 1);
+    EXPECT_EQ(drawn(" 1"), 0);
+    // The keyboard problem's departments keep the carried layout's places.
+    EXPECT_TRUE(shows(shown[5], "exchange 4 and 1: 202 101 -> 101 202"));
+    // The typed flow below the routings' share changed nothing.
+    EXPECT_TRUE(shows(shown[6], "load chart (1,2): 160"));
+    // The search's layouts measure the added department nowhere, whatever
+    // problem came before.
+    EXPECT_EQ(shown[7], shown[8]);
 }
 
 } // namespace

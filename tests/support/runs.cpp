@@ -2,17 +2,24 @@
 
 #include "problem/editfrm.h"
 #include "problem/filefrm.h"
+#include "problem/flowfrm.h"
+#include "problem/lwratiofrm.h"
 #include "problem/mainfrm.h"
 #include "problem/relfrm.h"
 #include "problem/sourcefrm.h"
 #include "problem/svect2frm.h"
 #include "problem/svectfrm.h"
 #include "problem/windowtable.h"
+#include "singlestory/automsearchfrm.h"
+#include "singlestory/manualdeptfrm.h"
+#include "singlestory/singlemenufrm.h"
+#include "singlestory/tablesavedlayoutsfrm.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 
 void Runs::SetUp() {
     ScriptedTest::SetUp();
@@ -21,7 +28,23 @@ void Runs::SetUp() {
                                    dir / name);
 }
 
-void Runs::queueopen(const std::string& entry) {
+void Runs::queueopen(Program program, const std::string& entry) {
+    if (entry.empty()) {
+        driver.on<sourcefrm>("sourcefrm", [](sourcefrm& s) { s.Keybut.press(); });
+        driver.on<mainfrm>("mainfrm", [](mainfrm& d) {
+            const char* rows[][2] = {
+                {"Alpha", "100"}, {"Beta", "200"}, {"Gamma", "300"}, {"Delta", "400"}};
+            for (int r = 0; r < 4; ++r) {
+                d.nmdpttxt[r].type(rows[r][0]);
+                d.areatxt[r].type(rows[r][1]);
+            }
+            d.okbut.press();
+        });
+        confirmdefinition(false, {{1, 2, "A"}, {2, 3, "E"}, {1, 4, "X"}});
+        if (program == Program::storeyone)
+            driver.on<lwratiofrm>("lwratiofrm", [](lwratiofrm& r) { r.opt1but.press(); });
+        return;
+    }
     const bool back = entry.ends_with('<');
     const std::string name = back ? entry.substr(0, entry.size() - 1) : entry;
     driver.on<sourcefrm>("sourcefrm", [](sourcefrm& s) { s.diskbut.press(); });
@@ -34,11 +57,15 @@ void Runs::queueopen(const std::string& entry) {
     if (!back) confirmdefinition(false);
 }
 
-void Runs::confirmdefinition(bool record) {
-    driver.on<relfrm>("relfrm", [](relfrm& c) { c.okbut.press(); });
+void Runs::confirmdefinition(bool record, const std::vector<Rating>& ratings) {
+    driver.on<relfrm>("relfrm", [ratings](relfrm& c) {
+        for (const Rating& r : ratings)
+            c.chart.pair(r.i, r.j).type(r.letter);
+        c.okbut.press();
+    });
     driver.on<svectfrm>("svectfrm", [](svectfrm& s) { s.okbut.press(); });
     driver.on<svect2frm>("svect2frm", [this, record](svect2frm& s) {
-        for (int r = 0; record && r < 18 && s.dscortxt[r].visible(); ++r)
+        for (int r = 0; r < 18 && record && s.dscortxt[r].visible(); ++r)
             see("score " + std::to_string(r + 1) + ": " + s.dscortxt[r].text());
         s.okbut.press();
     });
@@ -50,7 +77,7 @@ void Runs::run(Program program, const Run& r, const Step& views, const std::stri
     m.program = program;
     m.timer = [] { return 1000.0; }; // the same random layout in every run
     for (const std::string& name : r.opens)
-        queueopen(name);
+        queueopen(program, name);
     const Step work = [this, r, views, saveas](mainmenufrm& f) {
         for (const Step& change : r.changes)
             change(f);
@@ -79,14 +106,15 @@ void Runs::run(Program program, const Run& r, const Step& views, const std::stri
     menu.show_modal();
 }
 
-Runs::Step Runs::edit(std::function<void(mainfrm&)> rows, bool record) {
-    return [this, rows, record](mainmenufrm& f) {
+Runs::Step Runs::edit(std::function<void(mainfrm&)> rows, bool record,
+                      const std::vector<Rating>& ratings) {
+    return [this, rows, record, ratings](mainmenufrm& f) {
         driver.on<editfrm>("editfrm", [](editfrm& e) { e.areabut.press(); });
         driver.on<mainfrm>("mainfrm", [rows](mainfrm& d) {
             rows(d);
             d.okbut.press();
         });
-        confirmdefinition(record);
+        confirmdefinition(record, ratings);
         f.Editbut.press();
     };
 }
@@ -94,22 +122,28 @@ Runs::Step Runs::edit(std::function<void(mainfrm&)> rows, bool record) {
 std::vector<Runs::Journey> Runs::journeys(Program program) {
     const Step cleared =
         edit([](mainfrm& d) { d.nmdpttxt[12].type(""), d.nmdpttxt[13].type(""); }, false);
-    const auto adds = [this](int row, std::string name) {
-        return edit([row, name](mainfrm& d) { d.nmdpttxt[row - 1].type(name); }, true);
+    const auto adds = [this](int row, std::string name, std::string area = {},
+                             std::vector<Rating> ratings = {}) {
+        return edit(
+            [row, name, area](mainfrm& d) {
+                d.nmdpttxt[row - 1].type(name);
+                if (!area.empty()) d.areatxt[row - 1].type(area);
+            },
+            true, ratings);
     };
+    const Step tool = adds(13, "Tool", "100", {{1, 13, "A"}, {10, 13, "E"}});
     std::vector<Journey> list = {
         {"rows 13 and 14 cleared", {{"PLANT"}, {cleared}}, {{"FIRST"}, {}}, "CUT"},
-        {"a 13th typed after that",
-         {{"PLANT"}, {cleared, adds(13, "Tool")}},
-         {{"CUT"}, {adds(13, "Tool")}}},
-        {"a 13th typed after a read left by Back",
-         {{"PLANT", "CUT<"}, {adds(13, "Tool")}},
-         {{"CUT"}, {adds(13, "Tool")}}},
+        {"a 13th typed after that", {{"PLANT"}, {cleared, tool}}, {{"CUT"}, {tool}}},
+        {"a 13th typed after a read left by Back", {{"PLANT", "CUT<"}, {tool}}, {{"CUT"}, {tool}}},
         {"a 7th typed",
          {{"PLANT", "WORKSHOP"}, {adds(7, "Paint")}},
          {{"WORKSHOP"}, {adds(7, "Paint")}}},
         {"a problem left by Back", {{"PLANT", "WORKSHOP<"}, {}}, {{"WORKSHOP"}, {}}},
+        {"a keyboard problem after the plant", {{"PLANT", ""}, {}}, {{"FIRST"}, {}}},
     };
+    if (program == Program::storeymany) return list;
+
     const Step usematerialhandling = [this](mainmenufrm& f) {
         driver.on<editfrm>("editfrm", [this](editfrm& e) {
             confirmdefinition(false);
@@ -118,10 +152,47 @@ std::vector<Runs::Journey> Runs::journeys(Program program) {
         });
         f.Editbut.press();
     };
-    if (program == Program::storeyone)
-        list.push_back({"a switch saved",
-                        {{"PLANT"}, {usematerialhandling}},
-                        {{"FIRST"}, {usematerialhandling}}});
+    const Step typelowflow = [this](mainmenufrm& f) {
+        driver.on<editfrm>("editfrm", [this](editfrm& e) {
+            driver.on<flowfrm>("flowfrm", [this](flowfrm& l) {
+                see("load chart (1,2): " + l.chart.pair(1, 2).text());
+                l.chart.pair(1, 2).type("10");
+                l.okbut.press();
+                l.Cancel.press();
+            });
+            e.prodbut.press();
+            e.backbut.press();
+        });
+        f.Editbut.press();
+    };
+    list.push_back({"a switch saved",
+                    {{"PLANT"}, {usematerialhandling, typelowflow}},
+                    {{"FIRST"}, {usematerialhandling, typelowflow}},
+                    {},
+                    {"The flow between departments 1 and 2 can be no less than 80, what the "
+                     "products' routings and the additions give it."}});
+    const Step searchtwo = [this](mainmenufrm& f) {
+        driver.on<singlemenufrm>("singlemenufrm", [this](singlemenufrm& s) {
+            driver.on<automsearchfrm>("automsearchfrm", [this](automsearchfrm& a) {
+                driver.on<manualdeptfrm>("manualdeptfrm",
+                                         [](manualdeptfrm& d) { d.okbut.press(); });
+                driver.on<tablesavedlayoutsfrm>("tablesavedlayoutsfrm",
+                                                [](tablesavedlayoutsfrm& t) { t.backbut.press(); });
+                a.ngentxt.type("2");
+                a.okbut.press();
+            });
+            s.autobut.press();
+            s.backbut.press();
+        });
+        f.singlebut.press();
+    };
+    const Step extra = adds(7, "Extra", "100", {{1, 7, "A"}, {3, 7, "E"}});
+    list.push_back({"a 7th after a search, after the plant",
+                    {{"PLANT", "WORKSHOP"}, {searchtwo, extra}},
+                    {{"FIRST"}, {adds(7, "Extra")}}});
+    list.push_back({"a 7th after a search",
+                    {{"WORKSHOP"}, {searchtwo, extra}},
+                    {{"FIRST"}, {adds(7, "Extra")}}});
     return list;
 }
 
@@ -129,16 +200,21 @@ std::vector<std::vector<std::string>> Runs::compare(Program program, const Step&
     std::vector<std::vector<std::string>> shown;
     for (const Journey& j : journeys(program)) {
         SCOPED_TRACE(j.name);
-        seen.clear();
-        run(program, j.first, views, "FIRST");
+        const auto take = [&](const Run& r, const std::string& saveas) {
+            seen.clear();
+            const std::size_t said = driver.messages().size();
+            run(program, r, views, saveas);
+            EXPECT_EQ(std::vector(driver.messages().begin() + long(said), driver.messages().end()),
+                      j.messages);
+            checkfile(saveas);
+        };
+        take(j.first, "FIRST");
         if (!j.keep.empty()) std::filesystem::copy_file(dir / "FIRST", dir / j.keep);
         shown.push_back(seen);
-        seen.clear();
-        run(program, j.fresh, views, "AGAIN");
+        take(j.fresh, "AGAIN");
         EXPECT_EQ(seen, shown.back());
         EXPECT_EQ(file("AGAIN"), file("FIRST"));
     }
-    EXPECT_TRUE(driver.messages().empty());
     return shown;
 }
 
@@ -155,4 +231,71 @@ std::string Runs::file(const std::string& name) const {
 
 bool Runs::shows(const std::vector<std::string>& shown, const std::string& text) {
     return std::find(shown.begin(), shown.end(), text) != shown.end();
+}
+
+void Runs::checkfile(const std::string& name) const {
+    SCOPED_TRACE(name);
+    // Each line's items, with empty items kept and a few more to spare.
+    std::vector<std::vector<std::string>> lines;
+    std::istringstream in(file(name));
+    for (std::string line; std::getline(in, line);) {
+        std::vector<std::string> items(1);
+        for (const char c : line.substr(0, line.find('\r')))
+            if (c == ',')
+                items.emplace_back();
+            else
+                items.back().push_back(c);
+        items.resize(std::max<std::size_t>(items.size(), 3));
+        lines.push_back(items);
+    }
+    std::size_t at = 0;
+    const auto next = [&]() -> const std::vector<std::string>& {
+        static const std::vector<std::string> none(3);
+        return at < lines.size() ? lines[at++] : none;
+    };
+    const auto value = [](const std::string& item) { return item.empty() ? 0.0 : std::stod(item); };
+    const auto number = [&](const std::string& item) { return int(value(item)); };
+    const int n = number(next()[0]);
+    at += std::size_t(n + 6);
+    for (int pair = 0; pair < n * (n - 1) / 2; ++pair)
+        EXPECT_GE(value(next()[2]), 0) << "load of line " << at;
+    ++at;
+    if (const int products = number(next()[0]); products > 0)
+        at += std::size_t(products + 1 + number(lines.at(at + std::size_t(products))[0]));
+    const int layouts = number(next()[0]);
+    at += std::size_t(layouts);
+    std::vector<std::vector<int>> place(std::size_t(n + 1),
+                                        std::vector<int>(std::size_t(layouts + 1)));
+    for (int k = 1; k <= 9; ++k) {
+        for (int q = 1; q <= layouts; ++q) {
+            const auto& zone = next();
+            for (const int side : {2, 1}) {
+                const int d = number(zone[std::size_t(2 - side)]);
+                ASSERT_LE(d, n) << "zone " << k << " of layout " << q;
+                if (d > 0) place[std::size_t(d)][std::size_t(q)] = 100 * k + side;
+            }
+        }
+    }
+    for (int d = 1; d <= n; ++d)
+        for (int q = 1; q <= layouts; ++q)
+            EXPECT_EQ(number(next()[0]), place[std::size_t(d)][std::size_t(q)])
+                << "department " << d << " of layout " << q;
+    const int partitions = number(next()[0]);
+    for (int p = 1; p <= partitions; ++p) {
+        const int stories = number(next()[0]);
+        at += 2;
+        std::vector<int> story(std::size_t(n + 1));
+        for (int s = 1; s <= stories; ++s) {
+            const int members = number(next()[0]);
+            for (int k = 1; k <= members; ++k) {
+                const int d = number(next()[0]);
+                ASSERT_LE(d, n) << "story " << s << " of partition " << p;
+                story[std::size_t(d)] = s;
+            }
+        }
+        for (int d = 1; d <= n; ++d)
+            EXPECT_EQ(number(next()[0]), story[std::size_t(d)])
+                << "department " << d << " of partition " << p;
+    }
+    EXPECT_EQ(at, lines.size());
 }

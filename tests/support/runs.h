@@ -18,7 +18,8 @@ class Runs : public ScriptedTest {
 protected:
     using Step = std::function<void(mainmenufrm&)>;
     // Files opened by New Problem in turn ("<" after a name: left by Back in
-    // the department window), then what the run does at the main menu.
+    // the department window; "" the keyboard problem below), then what the
+    // run does at the main menu.
     struct Run {
         std::vector<std::string> opens;
         std::vector<Step> changes;
@@ -28,16 +29,25 @@ protected:
         std::string name;
         Run first, fresh;
         std::string keep = {};
+        std::vector<std::string> messages = {}; // what each of the two runs says
+    };
+    // A letter typed into the chart for pair (i, j).
+    struct Rating {
+        int i, j;
+        std::string letter;
     };
 
     void SetUp() override;
     // The journeys both programs take: departments 13 and 14 of the plant
     // cleared; a 13th department typed after that, or after the problem so
     // cleared was read after the plant and left by Back; a 7th department
-    // added to the workshop
-    // read after the plant; the workshop read after the plant and left by
-    // Back; in storeyone the material-handling chart saved, read and switched
-    // again.
+    // added to the workshop read after the plant; the workshop read after the
+    // plant and left by Back; a keyboard problem of four departments with
+    // unrated and X pairs typed after the plant. In storeyone also: the
+    // material-handling chart saved, read and switched again, with a flow
+    // typed below the routings' share refused; a 7th department added to the
+    // workshop after a search of two layouts, once after the plant and once
+    // alone.
     std::vector<Journey> journeys(Program program);
     // Takes each journey's first run with `views` and a Save, then its fresh
     // run, which opens that file, with the same; gives what each first run showed.
@@ -47,6 +57,10 @@ protected:
     // Records every cell of a table below its headings.
     void seegrid(const forms::Grid& grid);
     std::string file(const std::string& name) const;
+    // Checks a saved file: positions agree with zones, story entries with
+    // story lists, no zone or story names a department above the count, and
+    // no load is negative.
+    void checkfile(const std::string& name) const;
     static bool shows(const std::vector<std::string>& shown, const std::string& text);
 
     TempDir dir;
@@ -54,10 +68,11 @@ protected:
 
 private:
     void run(Program program, const Run& r, const Step& views, const std::string& saveas);
-    void queueopen(const std::string& name);
-    // Continue in the chart and score windows; the department scores are
-    // recorded when `record` says so.
-    void confirmdefinition(bool record);
+    void queueopen(Program program, const std::string& name);
+    // Continue in the chart, with `ratings` typed, and the score windows; the
+    // department scores are recorded when `record` says so.
+    void confirmdefinition(bool record, const std::vector<Rating>& ratings = {});
     // Edit, the departments as `rows` types them, then the definition windows.
-    Step edit(std::function<void(mainfrm&)> rows, bool record);
+    Step edit(std::function<void(mainfrm&)> rows, bool record,
+              const std::vector<Rating>& ratings = {});
 };
