@@ -3,7 +3,7 @@
 //
 // Distances are rectilinear, between centroids, in building units. The R score
 // weighs each pair's distance with its relationship value; its bounds pair the
-// sorted distances with the rated pairs' scores, strongest class first.
+// sorted distances with every pair's score, strongest class first.
 
 #include "model/module1.h"
 #include "model/tableindex.h"
@@ -11,13 +11,46 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+// The scores of pairs 1..p in the order the bounds pair them with the sorted
+// distances. relvaluelist holds the rated pairs' scores class by class; the
+// unrated pairs' 0 goes just before the first class scored below 0, so that
+// scores falling from A to X fall along the whole list and R stays between
+// the bounds.
+Table<double, 154> boundscores(const Module1& m, int p) {
+    int rated = 0, before = 0;
+    bool below = false;
+    for (int k = 1; k <= 6; ++k) {
+        const int count = std::clamp(m.nrelpairs[k], 0, p);
+        below = below || m.relweight[k] < 0;
+        if (!below) before += count;
+        rated += count;
+    }
+    rated = std::min(rated, p);
+    before = std::min(before, rated);
+    Table<double, 154> score{};
+    int at = 0;
+    for (int q = 1; q <= before; ++q)
+        score[++at] = m.relvaluelist[q];
+    for (int q = rated; q < p; ++q)
+        score[++at] = 0;
+    for (int q = before + 1; q <= rated; ++q)
+        score[++at] = m.relvaluelist[q];
+    return score;
+}
+
+} // namespace
+
 void Module1::calcdistmatrix() {
     const int n = problemsize(ndept);
     npairs = 0;
     for (int i = 1; i <= n; ++i) {
         for (int j = i; j <= n; ++j) {
-            const double d =
-                std::abs(centroidx[j] - centroidx[i]) + std::abs(centroidy[j] - centroidy[i]);
+            // A department the layout leaves out is nowhere: its pairs are 0 apart.
+            const double d = pairplaced(i, j) ? std::abs(centroidx[j] - centroidx[i]) +
+                                                    std::abs(centroidy[j] - centroidy[i])
+                                              : 0;
             distmatrix[i][j] = d;
             distmatrix[j][i] = d;
             if (j != i) {
@@ -45,20 +78,13 @@ void Module1::reldistscore() {
     const int p = npairs;
     std::sort(distlist.begin() + 1, distlist.begin() + 1 + p);
 
-    // relvaluelist holds a score for each rated pair only; the places after the
-    // rated pairs belong to pairs without a letter, whose value is 0.
-    int rated = 0;
-    for (int k = 1; k <= 6; ++k)
-        rated += std::clamp(nrelpairs[k], 0, p);
-    rated = std::min(rated, p);
-    const auto score = [&](int k) { return k <= rated ? relvaluelist[k] : 0.0; };
-
+    const Table<double, 154> score = boundscores(*this, p);
     lowerbound = 0;
     for (int k = 1; k <= p; ++k)
-        lowerbound = lowerbound + distlist[k] * score(k);
+        lowerbound = lowerbound + distlist[k] * score[k];
     upperbound = 0;
     for (int k = 1; k <= p; ++k)
-        upperbound = upperbound + distlist[p + 1 - k] * score(k);
+        upperbound = upperbound + distlist[p + 1 - k] * score[k];
     if (upperbound - lowerbound == 0) upperbound = upperbound + 0.001;
     reldist = 1 - (rscore - lowerbound) / (upperbound - lowerbound);
 

@@ -114,11 +114,27 @@ bool Module1::rightedgedrawn(int d) const {
     return !((100 + double(drawwidth)) - deptx2[d] <= 5);
 }
 
-void Module1::evallayout() {
-    adjscore = 0;
-    const Bands b = bands();
-    const double length = layoutlength;
-    const double dw = drawwidth;
+bool Module1::pairplaced(int i, int j) const {
+    return tableindex(i) && tableindex(j) && deptplaced[i] != 0 && deptplaced[j] != 0;
+}
+
+namespace {
+
+// A department the layout leaves out has no place to measure from: nothing of
+// an earlier evaluation, perhaps of another problem, may stand for one.
+void forgetevaluation(Module1& m) {
+    for (int d = 1; d <= maxdept; ++d) {
+        m.deptplaced[d] = 0;
+        m.deptx1[d] = m.deptx2[d] = m.depty1[d] = m.depty2[d] = 0;
+        m.centroidx[d] = m.centroidy[d] = m.bandheight[d] = 0;
+    }
+    m.adjmatrix = {};
+}
+
+void placedepartments(Module1& m) {
+    const Module1::Bands b = m.bands();
+    const double length = m.layoutlength;
+    const double dw = m.drawwidth;
 
     for (int band = 1; band <= 3; ++band) {
         const double area = b.area[band];
@@ -127,46 +143,57 @@ void Module1::evallayout() {
         double px = 100;
         const int k0 = firstzone(band);
         for (int k = k0; k < k0 + 3; ++k) {
-            for (const int d : {zoneleft[k], zoneright[k]}) {
+            for (const int d : {m.zoneleft[k], m.zoneright[k]}) {
                 if (!tableindex(d)) continue;
-                const double f = deptarea[d] / area;
+                const double f = m.deptarea[d] / area;
                 const double w = length * f;
-                centroidx[d] = x + w / 2;
+                m.centroidx[d] = x + w / 2;
                 x = x + w;
-                deptx1[d] = px;
+                m.deptx1[d] = px;
                 px = px + dw * f;
-                deptx2[d] = px;
-                depty1[d] = b.top[band];
-                depty2[d] = b.bottom[band];
-                centroidy[d] = b.centre[band];
-                bandheight[d] = b.height[band];
+                m.deptx2[d] = px;
+                m.depty1[d] = b.top[band];
+                m.depty2[d] = b.bottom[band];
+                m.centroidy[d] = b.centre[band];
+                m.bandheight[d] = b.height[band];
+                m.deptplaced[d] = 1;
             }
         }
     }
+}
 
+bool touching(const Module1& m, int i, int j) {
+    if (m.depty1[i] == m.depty1[j] && (m.deptx2[i] == m.deptx1[j] || m.deptx1[i] == m.deptx2[j]))
+        return true;
+    if (!(m.depty1[i] == m.depty2[j]) && !(m.depty1[j] == m.depty2[i])) return false;
+    // Neighbouring bands: the extents overlap or touch, corners included.
+    return (m.deptx1[j] <= m.deptx2[i] && m.deptx2[i] <= m.deptx2[j]) ||
+           (m.deptx1[i] <= m.deptx2[j] && m.deptx2[j] <= m.deptx2[i]);
+}
+
+void testadjacency(Module1& m) {
     for (int k = 1; k <= 6; ++k) {
-        const double weight = relweight[k];
-        const int count = std::clamp(nrelpairs[k], 0, int(relpairs[k].size()) - 1);
+        const double weight = m.relweight[k];
+        const int count = std::clamp(m.nrelpairs[k], 0, int(m.relpairs[k].size()) - 1);
         for (int n = 1; n <= count; ++n) {
-            const int code = relpairs[k][n];
+            const int code = m.relpairs[k][n];
             const int i = code / 100;
             const int j = code - 100 * i;
-            if (!tableindex(i) || !tableindex(j)) continue;
-            bool adjacent;
-            if (depty1[i] == depty1[j] && (deptx2[i] == deptx1[j] || deptx1[i] == deptx2[j])) {
-                adjacent = true;
-            } else if (!(depty1[i] == depty2[j]) && !(depty1[j] == depty2[i])) {
-                adjacent = false;
-            } else {
-                // Neighbouring bands: the extents overlap or touch, corners included.
-                adjacent = (deptx1[j] <= deptx2[i] && deptx2[i] <= deptx2[j]) ||
-                           (deptx1[i] <= deptx2[j] && deptx2[j] <= deptx2[i]);
-            }
-            adjflag = adjacent ? 1 : 0;
-            adjscore = adjscore + adjflag * weight;
-            adjmatrix[i][j] = adjflag;
+            if (!m.pairplaced(i, j)) continue;
+            m.adjflag = touching(m, i, j) ? 1 : 0;
+            m.adjscore = m.adjscore + m.adjflag * weight;
+            m.adjmatrix[i][j] = m.adjflag;
         }
     }
+}
+
+} // namespace
+
+void Module1::evallayout() {
+    adjscore = 0;
+    forgetevaluation(*this);
+    placedepartments(*this);
+    testadjacency(*this);
 }
 
 void Module1::layoutgeometry() {

@@ -277,9 +277,15 @@ struct Module1 {
     // Results of the evaluation, per department: the rectangle in the drawing
     // space (x edges unrounded, y edges whole pixels, y growing downwards), the
     // centroid in building units (y from the bottom wall) and the band height.
+    // A department the last evaluation did not place has them all 0.
     Table<double, 19> deptx1{}, deptx2{}, depty1{}, depty2{};
     Table<double, 19> centroidx{}, centroidy{}, bandheight{};
-    Table2<int, 19, 19> adjmatrix{}; // (i, j), i < j: 1 = the rectangles touch; rated pairs only
+    // 1 where the last evaluation placed the department: it sits on a zone side
+    // of a band whose area is not 0, so its geometry is this layout's.
+    Table<int, 19> deptplaced{};
+    // (i, j), i < j: 1 = the rectangles touch. Only rated pairs of two placed
+    // departments are tested; every other pair is 0.
+    Table2<int, 19, 19> adjmatrix{};
     int adjflag = 0;
 
     // The three bands of the current layout, index 1 (top) to 3 (bottom).
@@ -298,13 +304,17 @@ struct Module1 {
         Table<double, 4> row{};
     };
     LabelGrid labelgrid() const;
+    // Whether the last evaluation placed both departments of pair (i, j); not
+    // for a number outside 1..18.
+    bool pairplaced(int i, int j) const;
     // Text column of department d's number, from its evaluated rectangle.
     double labelcolumn(int d) const;
     // Whether department d's right edge is drawn: not when it lies within 5
     // pixels of the right wall, which the frame already draws.
     bool rightedgedrawn(int d) const;
     // Geometry, adjacency of the rated pairs and the raw adjacency score of the
-    // current layout. The two names run the same evaluation.
+    // current layout, from nothing an earlier evaluation left. The two names
+    // run the same evaluation.
     void evallayout();
     void layoutgeometry();
 
@@ -315,13 +325,17 @@ struct Module1 {
     double rscore = 0, lowerbound = 0, upperbound = 0, reldist = 0;
     double maxflowdist = 0;
     // distmatrix (both orders, 0 on the diagonal), distlist in pair order
-    // (1,2), (1,3), ... and npairs, from the evaluated centroids.
+    // (1,2), (1,3), ... and npairs, from the evaluated centroids. A pair with
+    // a department the evaluation did not place is 0 apart.
     void calcdistmatrix();
     // Product movement. Clears adjscore; with product data in use (prodflag 1)
     // fills flowdist and maxflowdist and returns the sum of flow times
     // distance, otherwise returns an empty cell and leaves both alone.
     Cell calcflowdistances();
     void calcdeptdistances();
+    // R, its bounds and reldist. The bounds pair the ascending distances with
+    // every pair's score: the rated pairs class by class, and the unrated
+    // pairs' 0 just before the first class scored below 0.
     void reldistscore();
     void computeflowdistancescore();
 

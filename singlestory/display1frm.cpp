@@ -18,8 +18,10 @@ namespace {
 // Vertical factor of the layout drawn on paper.
 constexpr double paperfactor = 0.531225;
 
-bool department(int d) {
-    return d >= 1 && d <= maxdept;
+// Whether the evaluation placed department d: only then is its rectangle this
+// layout's to draw.
+bool placed(const Module1& m, int d) {
+    return d >= 1 && d <= maxdept && m.deptplaced[std::size_t(d)] != 0;
 }
 
 // The normalised adjacency score of the shown layout.
@@ -171,7 +173,7 @@ void display1frm::drawlayout(forms::Surface& s, Placement at, double f) {
         if (b.area[band] == 0) continue;
         for (int k = 3 * band - 2; k <= 3 * band; ++k) {
             for (const int d : {m.zoneleft[std::size_t(k)], m.zoneright[std::size_t(k)]}) {
-                if (!department(d)) continue;
+                if (!placed(m, d)) continue;
                 const double column = m.labelcolumn(d);
                 s.printat(8 * column - 8 + at.numbershift, f * (8 * g.row[band] - 8),
                           numtext::str(d));

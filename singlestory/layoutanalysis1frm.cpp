@@ -58,14 +58,19 @@ void layoutanalysis1frm::Form_Load() {
         const double length =
             many ? m.layoutlength * (m.deptx2[d] - m.deptx1[d]) / double(m.drawwidth)
                  : area / width;
+        // A department the layout leaves out has nothing to measure.
+        const bool placed = m.deptplaced[d] != 0;
+        const auto measure = [placed](double v, std::string_view format) {
+            return placed ? numtext::format(v, format) : std::string();
+        };
         std::vector<std::string> row = {numtext::str(i),
                                         m.deptname[d],
-                                        numtext::format(m.centroidx[d], number),
-                                        numtext::format(m.centroidy[d], number),
-                                        numtext::format(length, number),
-                                        numtext::format(width, number)};
+                                        measure(m.centroidx[d], number),
+                                        measure(m.centroidy[d], number),
+                                        measure(length, number),
+                                        measure(width, number)};
         if (!many) row.push_back(numtext::format(area, number));
-        row.push_back(numtext::format(length / width, "#####0.00"));
+        row.push_back(measure(length / width, "#####0.00"));
         for (std::size_t c = 0; c < row.size(); ++c)
             cell(i, int(c), row[c]);
         total = total + area;

@@ -40,7 +40,7 @@ void layoutanalysis3frm::Form_Load() {
     const int n = problemsize(m.ndept);
     for (int i = 1; i <= n - 1; ++i)
         for (int j = i + 1; j <= n; ++j)
-            showpair(chart, i, j, paircell(m.distmatrix[std::size_t(i)][std::size_t(j)]));
+            showmeasure(chart, i, j, m.distmatrix[std::size_t(i)][std::size_t(j)]);
     m.reldistscore();
     yyscorelbl.setCaption(numtext::format(m.rscore, "0.00"));
     bboundlbl.setCaption(numtext::format(m.lowerbound, "0.00"));

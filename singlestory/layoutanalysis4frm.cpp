@@ -43,8 +43,7 @@ void layoutanalysis4frm::Form_Load() {
         const int n = problemsize(m.ndept);
         for (int i = 1; i <= n - 1; ++i)
             for (int j = i + 1; j <= n; ++j)
-                showpair(chart, i, j,
-                         paircell(m.flowdist[std::size_t(i)][std::size_t(j)] / m.flowscale));
+                showmeasure(chart, i, j, m.flowdist[std::size_t(i)][std::size_t(j)] / m.flowscale);
         divisortxt.setText(numtext::str(m.flowscale));
         prodmvtxt.setText(numtext::format(total, "0"));
     }

@@ -21,3 +21,7 @@ void showpair(pairchart& chart, int i, int j, const std::string& text) {
     box.setText(text);
     box.setvisible(true);
 }
+
+void showmeasure(pairchart& chart, int i, int j, double value) {
+    showpair(chart, i, j, module1().pairplaced(i, j) ? paircell(value) : std::string());
+}

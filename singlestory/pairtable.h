@@ -15,3 +15,7 @@ std::string paircell(double value);
 
 // Shows pair (i, j)'s box, centred, with the text.
 void showpair(pairchart& chart, int i, int j, const std::string& text);
+
+// Shows pair (i, j)'s box with the value as paircell writes it; empty when the
+// evaluated layout leaves out either department, which has nothing to measure.
+void showmeasure(pairchart& chart, int i, int j, double value);

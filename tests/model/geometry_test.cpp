@@ -151,7 +151,7 @@ TEST(EvalLayout, CornersTouchButSeparateBandsAndDistantNeighboursDoNot) {
     rate(m, 3, 5, 1);      // corner at x 505
     rate(m, 3, 4, 5);      // U: adjacent, adds nothing
     rate(m, 3, 7, 6);      // X: first departments of the middle and bottom bands
-    m.adjmatrix[5][6] = 7; // a pair without a letter is not tested
+    m.adjmatrix[5][6] = 7; // a pair without a letter is not tested: 0
     m.evallayout();
 
     EXPECT_EQ(m.deptx2[2], 505);
@@ -166,7 +166,7 @@ TEST(EvalLayout, CornersTouchButSeparateBandsAndDistantNeighboursDoNot) {
     EXPECT_EQ(m.adjmatrix[3][5], 1);
     EXPECT_EQ(m.adjmatrix[3][4], 1);
     EXPECT_EQ(m.adjmatrix[3][7], 1);
-    EXPECT_EQ(m.adjmatrix[5][6], 7);
+    EXPECT_EQ(m.adjmatrix[5][6], 0);
     EXPECT_EQ(m.adjflag, 1); // the last pair tested
     EXPECT_EQ(m.adjscore, 10 + 1 + 10 + 10 + 0 - 10);
 
@@ -188,6 +188,48 @@ TEST(EvalLayout, BadIndexesFromDataAreSkipped) {
     m.nrelpairs[2] = 5000;
     m.evallayout();
     EXPECT_EQ(m.adjscore, 10);
+}
+
+TEST(EvalLayout, ADepartmentLeftOutKeepsNothingOfAnEarlierEvaluation) {
+    Module1 m;
+    setproblem(m, {100, 100, 100}, 10, 30);
+    place(m, 1, 1, 1);
+    place(m, 2, 1, 2);
+    place(m, 3, 4, 1);
+    rate(m, 1, 2, 1);
+    rate(m, 1, 3, 2);
+    rate(m, 2, 3, 6);
+    m.flowmatrix[1][3] = 4;
+    m.prodflag = 1;
+    m.evallayout();
+    m.calcdeptdistances();
+    ASSERT_EQ(m.deptplaced[3], 1);
+    ASSERT_EQ(m.adjmatrix[1][3], 1);
+    ASSERT_GT(m.distmatrix[1][3], 0);
+
+    // The next layout leaves 3 out.
+    m.zoneleft[4] = 0;
+    m.zonearea[4] = 0;
+    m.evallayout();
+    EXPECT_EQ(m.deptplaced[1] + m.deptplaced[2] + m.deptplaced[3], 2);
+    for (Table<double, 19>* t :
+         {&m.deptx1, &m.deptx2, &m.depty1, &m.depty2, &m.centroidx, &m.centroidy, &m.bandheight})
+        EXPECT_EQ((*t)[3], 0);
+    EXPECT_EQ(m.adjmatrix[1][3] + m.adjmatrix[2][3], 0);
+    EXPECT_EQ(m.adjscore, 10); // only the A pair is tested
+    m.calcdeptdistances();
+    EXPECT_EQ(m.distmatrix[3][1] + m.distmatrix[2][3], 0);
+    EXPECT_EQ(m.distmatrix[1][2], 15); // centroids at 7.5 and 22.5 of 30
+    EXPECT_EQ(std::vector<double>(m.distlist.begin() + 1, m.distlist.begin() + 4),
+              (std::vector<double>{0, 0, 15}));
+    EXPECT_EQ(m.rscore, 10 * 15);
+    EXPECT_EQ(m.flowdist[1][3], 0);
+
+    // A pair whose letter is no longer a code is not tested, whatever it was.
+    ASSERT_EQ(m.adjmatrix[1][2], 1);
+    m.nrelpairs = {};
+    m.evallayout();
+    EXPECT_EQ(m.adjmatrix[1][2], 0);
 }
 
 // ---- the building's size ---------------------------------------------------
@@ -243,6 +285,7 @@ struct Rect {
 
 struct Expected {
     std::array<Rect, 19> rect{};
+    std::array<int, 19> placed{};
     std::array<std::array<int, 19>, 19> adjacent{};
     double adjscore = 0;
     std::array<std::array<double, 19>, 19> dist{};
@@ -250,11 +293,10 @@ struct Expected {
     double rscore = 0, lower = 0, upper = 0, reldist = 0, prodmove = 0, maxflow = 0;
 };
 
-// Each department's rectangle from the departments before it in its band.
-// Departments of a band of area 0 keep their rectangles from before.
-Expected reference(const Problem& p, const std::array<Rect, 19>& before) {
+// Each department's rectangle from the departments before it in its band. One
+// in a band of area 0 is not placed: no rectangle, touching none, 0 apart.
+Expected reference(const Problem& p) {
     Expected e;
-    e.rect = before;
     std::array<double, 10> zone{};
     for (int d = 1; d <= p.n; ++d)
         zone[p.position[d] / 100] += p.area[d];
@@ -293,12 +335,13 @@ Expected reference(const Problem& p, const std::array<Rect, 19>& before) {
         r.y2 = bottom[b];
         r.cy = centre[b];
         r.h = h[b];
+        e.placed[d] = 1;
     }
 
     for (int k = 1; k <= 6; ++k) {
         for (int i = 1; i <= p.n; ++i) {
             for (int j = i + 1; j <= p.n; ++j) {
-                if (p.rating[i][j] != k) continue;
+                if (p.rating[i][j] != k || !e.placed[i] || !e.placed[j]) continue;
                 const Rect& a = e.rect[i];
                 const Rect& b = e.rect[j];
                 bool touch;
@@ -326,7 +369,8 @@ Expected reference(const Problem& p, const std::array<Rect, 19>& before) {
         for (int j = i + 1; j <= p.n; ++j) {
             const Rect& a = e.rect[i];
             const Rect& b = e.rect[j];
-            const double d = std::abs(b.cx - a.cx) + std::abs(b.cy - a.cy);
+            const double d =
+                e.placed[i] && e.placed[j] ? std::abs(b.cx - a.cx) + std::abs(b.cy - a.cy) : 0;
             e.dist[i][j] = e.dist[j][i] = d;
             e.sorted.push_back(d);
             const double value = p.rating[i][j] ? p.weight[p.rating[i][j]] : 0;
@@ -337,7 +381,9 @@ Expected reference(const Problem& p, const std::array<Rect, 19>& before) {
         }
     }
     std::sort(e.sorted.begin(), e.sorted.end());
-    scores.resize(e.sorted.size(), 0.0);
+    // The scores fall from A to X: the unrated pairs' 0 go before the first one below 0.
+    const auto below = std::find_if(scores.begin(), scores.end(), [](double s) { return s < 0; });
+    scores.insert(below, e.sorted.size() - scores.size(), 0.0);
     const std::size_t np = e.sorted.size();
     for (std::size_t k = 0; k < np; ++k) {
         e.lower = e.lower + e.sorted[k] * scores[k];
@@ -442,16 +488,12 @@ TEST(EvalLayout, MatchesAPlainComputationOnRandomLayouts) {
     for (int round = 0; round < 3000; ++round) {
         const Problem p = randomproblem(gen);
         loadproblem(m, p);
-        std::array<Rect, 19> before{};
-        for (int d = 1; d <= maxdept; ++d) {
-            before[d] = {m.deptx1[d],    m.deptx2[d],    m.depty1[d],    m.depty2[d],
-                         m.centroidx[d], m.centroidy[d], m.bandheight[d]};
-        }
         m.evallayout();
-        const Expected e = reference(p, before);
+        const Expected e = reference(p);
         SCOPED_TRACE(round);
-        for (int d = 1; d <= p.n; ++d) {
+        for (int d = 1; d <= maxdept; ++d) {
             const Rect& r = e.rect[d];
+            ASSERT_EQ(m.deptplaced[d], e.placed[d]) << d;
             ASSERT_EQ(m.deptx1[d], r.x1) << d;
             ASSERT_EQ(m.deptx2[d], r.x2) << d;
             ASSERT_EQ(m.depty1[d], r.y1) << d;
@@ -461,11 +503,8 @@ TEST(EvalLayout, MatchesAPlainComputationOnRandomLayouts) {
             ASSERT_EQ(m.bandheight[d], r.h) << d;
         }
         for (int i = 1; i <= p.n; ++i) {
-            for (int j = i + 1; j <= p.n; ++j) {
-                if (p.rating[i][j] != 0) {
-                    ASSERT_EQ(m.adjmatrix[i][j], e.adjacent[i][j]) << i << ' ' << j;
-                }
-            }
+            for (int j = i + 1; j <= p.n; ++j)
+                ASSERT_EQ(m.adjmatrix[i][j], e.adjacent[i][j]) << i << ' ' << j;
         }
         ASSERT_EQ(m.adjscore, e.adjscore);
 

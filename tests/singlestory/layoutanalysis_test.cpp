@@ -119,6 +119,7 @@ TEST_F(Analysis, DistanceMatrixCellsAndScores) {
     for (int d = 1; d <= 4; ++d) {
         m.centroidx[d] = at[d][0];
         m.centroidy[d] = at[d][1];
+        m.deptplaced[d] = 1;
     }
     open<layoutanalysis3frm>("layoutanalysis3frm", [](layoutanalysis3frm& w) {
         EXPECT_EQ(w.Label1.caption(), "DISTANCE MATRIX");
@@ -168,6 +169,47 @@ TEST_F(Analysis, ProductFlowDividedByAPowerOfTen) {
     open<layoutanalysis4frm>("layoutanalysis4frm", [](layoutanalysis4frm& w) {
         EXPECT_EQ(w.divisortxt.text(), " 100");
         EXPECT_EQ(shownpairs(w.chart)[1], "1,3: 10");
+    });
+}
+
+TEST_F(Analysis, ADepartmentLeftOutHasNoMeasuresAndNoDistances) {
+    // FOUR, added since the layout was made, is on no zone. The building is
+    // 10 by 150: ONE, TWO and THREE centred at (25, 9), (100, 9) and (75, 1).
+    setlayoutproblem(m, {{"ONE", 100}, {"TWO", 200}, {"THREE", 300}, {"FOUR", 900}},
+                     {{1, 2, "A"}, {1, 4, "A"}, {3, 4, "X"}}, 15);
+    placedept(m, 1, 1, 1);
+    placedept(m, 2, 1, 2);
+    placedept(m, 3, 7, 1);
+    m.evallayout();
+    open<layoutanalysis1frm>("layoutanalysis1frm", [](layoutanalysis1frm& w) {
+        const forms::Grid& g = w.layoutgrd;
+        const std::vector<std::string> four = {" 4", "FOUR", "", "", "", "", "900.00", ""};
+        for (int c = 0; c < 8; ++c)
+            EXPECT_EQ(g.textat(4, c), four[std::size_t(c)]);
+        EXPECT_EQ(g.textat(3, 2), "75.00");
+        EXPECT_EQ(g.textat(19, 6), "1500.00");
+    });
+
+    m.prodflag = 1;
+    m.flowmatrix[1][2] = 2;
+    m.flowmatrix[1][4] = 1000;
+    open<layoutanalysis3frm>("layoutanalysis3frm", [](layoutanalysis3frm& w) {
+        EXPECT_EQ(
+            shownpairs(w.chart),
+            (std::vector<std::string>{"1,2: 75", "1,3: 58", "1,4:", "2,3: 33", "2,4:", "3,4:"}));
+        EXPECT_EQ(w.yyscorelbl.caption(), "750.00");
+    });
+    open<layoutanalysis4frm>("layoutanalysis4frm", [](layoutanalysis4frm& w) {
+        EXPECT_EQ(
+            shownpairs(w.chart),
+            (std::vector<std::string>{"1,2: 15", "1,3:  0", "1,4:", "2,3:  0", "2,4:", "3,4:"}));
+        EXPECT_EQ(w.prodmvtxt.text(), "150");
+    });
+
+    m.program = Program::storeymany;
+    open<layoutanalysis1frm>("layoutanalysis1frm", [](layoutanalysis1frm& w) {
+        for (int c = 2; c < 7; ++c)
+            EXPECT_EQ(w.layoutgrd.textat(4, c), "");
     });
 }
 
