@@ -254,6 +254,17 @@ TEST_F(FreshRun, StoreyoneShowsAndSavesWhatAFreshRunOfItsFileDoes) {
     // The search's layouts measure the added department nowhere, whatever
     // problem came before.
     EXPECT_EQ(shown[7], shown[8]);
+    // Unrated and X pairs included, the relationship-distance score lies
+    // between its bounds.
+    const std::regex reldist(R"(^(-?[0-9.]+) - +[0-9]+ +-?[0-9]+ - +[0-9]+$)");
+    for (const auto& run : shown) {
+        for (const std::string& cell : run) {
+            std::smatch score;
+            if (!std::regex_match(cell, score, reldist)) continue;
+            EXPECT_GE(std::stod(score[1]), 0) << cell;
+            EXPECT_LE(std::stod(score[1]), 1) << cell;
+        }
+    }
 }
 
 } // namespace
