@@ -11,6 +11,7 @@
 #include "problem/svectfrm.h"
 #include "problem/windowtable.h"
 #include "singlestory/automsearchfrm.h"
+#include "singlestory/display1frm.h"
 #include "singlestory/manualdeptfrm.h"
 #include "singlestory/singlemenufrm.h"
 #include "singlestory/tablesavedlayoutsfrm.h"
@@ -187,8 +188,20 @@ std::vector<Runs::Journey> Runs::journeys(Program program) {
         f.singlebut.press();
     };
     const Step extra = adds(7, "Extra", "100", {{1, 7, "A"}, {3, 7, "E"}});
-    list.push_back({"a 7th after a search, after the plant",
-                    {{"PLANT", "WORKSHOP"}, {searchtwo, extra}},
+    const Step showrandom = [this](mainmenufrm& f) {
+        driver.on<singlemenufrm>("singlemenufrm", [this](singlemenufrm& s) {
+            driver.on<display1frm>("display1frm", [](display1frm& d) { d.okbut.press(); });
+            s.randombut.press();
+            s.backbut.press();
+        });
+        f.singlebut.press();
+    };
+    const Step openworkshop = [this](mainmenufrm& f) {
+        queueopen(Program::storeyone, "WORKSHOP");
+        f.newprobbut.press();
+    };
+    list.push_back({"a 7th after a search, after a layout of the plant",
+                    {{"PLANT"}, {showrandom, openworkshop, searchtwo, extra}},
                     {{"FIRST"}, {adds(7, "Extra")}}});
     list.push_back({"a 7th after a search",
                     {{"WORKSHOP"}, {searchtwo, extra}},

@@ -46,8 +46,8 @@ protected:
     // unrated and X pairs typed after the plant. In storeyone also: the
     // material-handling chart saved, read and switched again, with a flow
     // typed below the routings' share refused; a 7th department added to the
-    // workshop after a search of two layouts, once after the plant and once
-    // alone.
+    // workshop after a search of two layouts, once after a layout of the
+    // plant was shown and once alone.
     std::vector<Journey> journeys(Program program);
     // Takes each journey's first run with `views` and a Save, then its fresh
     // run, which opens that file, with the same; gives what each first run showed.
