@@ -120,18 +120,19 @@ Runs::Step Runs::edit(std::function<void(mainfrm&)> rows, bool record,
     };
 }
 
+Runs::Step Runs::adds(int row, const std::string& name, const std::string& area,
+                      const std::vector<Rating>& ratings) {
+    return edit(
+        [row, name, area](mainfrm& d) {
+            d.nmdpttxt[row - 1].type(name);
+            if (!area.empty()) d.areatxt[row - 1].type(area);
+        },
+        true, ratings);
+}
+
 std::vector<Runs::Journey> Runs::journeys(Program program) {
     const Step cleared =
         edit([](mainfrm& d) { d.nmdpttxt[12].type(""), d.nmdpttxt[13].type(""); }, false);
-    const auto adds = [this](int row, std::string name, std::string area = {},
-                             std::vector<Rating> ratings = {}) {
-        return edit(
-            [row, name, area](mainfrm& d) {
-                d.nmdpttxt[row - 1].type(name);
-                if (!area.empty()) d.areatxt[row - 1].type(area);
-            },
-            true, ratings);
-    };
     const Step tool = adds(13, "Tool", "100", {{1, 13, "A"}, {10, 13, "E"}});
     std::vector<Journey> list = {
         {"rows 13 and 14 cleared", {{"PLANT"}, {cleared}}, {{"FIRST"}, {}}, "CUT"},
@@ -143,8 +144,13 @@ std::vector<Runs::Journey> Runs::journeys(Program program) {
         {"a problem left by Back", {{"PLANT", "WORKSHOP<"}, {}}, {{"WORKSHOP"}, {}}},
         {"a keyboard problem after the plant", {{"PLANT", ""}, {}}, {{"FIRST"}, {}}},
     };
-    if (program == Program::storeymany) return list;
+    if (program == Program::storeyone)
+        for (Journey& j : storeyonejourneys())
+            list.push_back(std::move(j));
+    return list;
+}
 
+std::vector<Runs::Journey> Runs::storeyonejourneys() {
     const Step usematerialhandling = [this](mainmenufrm& f) {
         driver.on<editfrm>("editfrm", [this](editfrm& e) {
             confirmdefinition(false);
@@ -166,12 +172,14 @@ std::vector<Runs::Journey> Runs::journeys(Program program) {
         });
         f.Editbut.press();
     };
-    list.push_back({"a switch saved",
-                    {{"PLANT"}, {usematerialhandling, typelowflow}},
-                    {{"FIRST"}, {usematerialhandling, typelowflow}},
-                    {},
-                    {"The flow between departments 1 and 2 can be no less than 80, what the "
-                     "products' routings and the additions give it."}});
+    std::vector<Journey> list = {
+        {"a switch saved",
+         {{"PLANT"}, {usematerialhandling, typelowflow}},
+         {{"FIRST"}, {usematerialhandling, typelowflow}},
+         {},
+         {"The flow between departments 1 and 2 can be no less than 80, what the "
+          "products' routings and the additions give it."}},
+    };
     const Step searchtwo = [this](mainmenufrm& f) {
         driver.on<singlemenufrm>("singlemenufrm", [this](singlemenufrm& s) {
             driver.on<automsearchfrm>("automsearchfrm", [this](automsearchfrm& a) {

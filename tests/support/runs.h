@@ -18,8 +18,8 @@ class Runs : public ScriptedTest {
 protected:
     using Step = std::function<void(mainmenufrm&)>;
     // Files opened by New Problem in turn ("<" after a name: left by Back in
-    // the department window; "" the keyboard problem below), then what the
-    // run does at the main menu.
+    // the department window; "" four departments typed at the keyboard, with
+    // unrated and X pairs), then what the run does at the main menu.
     struct Run {
         std::vector<std::string> opens;
         std::vector<Step> changes;
@@ -42,13 +42,14 @@ protected:
     // cleared; a 13th department typed after that, or after the problem so
     // cleared was read after the plant and left by Back; a 7th department
     // added to the workshop read after the plant; the workshop read after the
-    // plant and left by Back; a keyboard problem of four departments with
-    // unrated and X pairs typed after the plant. In storeyone also: the
-    // material-handling chart saved, read and switched again, with a flow
+    // plant and left by Back; a keyboard problem typed after the plant; in
+    // storeyone also those below.
+    std::vector<Journey> journeys(Program program);
+    // The material-handling chart saved, read and switched again, with a flow
     // typed below the routings' share refused; a 7th department added to the
     // workshop after a search of two layouts, once after a layout of the
     // plant was shown and once alone.
-    std::vector<Journey> journeys(Program program);
+    std::vector<Journey> storeyonejourneys();
     // Takes each journey's first run with `views` and a Save, then its fresh
     // run, which opens that file, with the same; gives what each first run showed.
     std::vector<std::vector<std::string>> compare(Program program, const Step& views);
@@ -74,5 +75,9 @@ private:
     void confirmdefinition(bool record, const std::vector<Rating>& ratings = {});
     // Edit, the departments as `rows` types them, then the definition windows.
     Step edit(std::function<void(mainfrm&)> rows, bool record,
+              const std::vector<Rating>& ratings = {});
+    // Edit, a department named (and its area typed) in the row, the chart
+    // with `ratings`; the department scores are recorded.
+    Step adds(int row, const std::string& name, const std::string& area = {},
               const std::vector<Rating>& ratings = {});
 };
