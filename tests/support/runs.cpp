@@ -20,6 +20,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <sstream>
 
 void Runs::SetUp() {
@@ -256,67 +257,55 @@ bool Runs::shows(const std::vector<std::string>& shown, const std::string& text)
 
 void Runs::checkfile(const std::string& name) const {
     SCOPED_TRACE(name);
-    // Each line's items, with empty items kept and a few more to spare.
-    std::vector<std::vector<std::string>> lines;
+    std::vector<std::string> lines;
     std::istringstream in(file(name));
-    for (std::string line; std::getline(in, line);) {
-        std::vector<std::string> items(1);
-        for (const char c : line.substr(0, line.find('\r')))
-            if (c == ',')
-                items.emplace_back();
-            else
-                items.back().push_back(c);
-        items.resize(std::max<std::size_t>(items.size(), 3));
-        lines.push_back(items);
-    }
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line.substr(0, line.find('\r')));
+    // Item k of line `at` as a number, an empty item being 0.
     std::size_t at = 0;
-    const auto next = [&]() -> const std::vector<std::string>& {
-        static const std::vector<std::string> none(3);
-        return at < lines.size() ? lines[at++] : none;
+    const auto item = [&](std::size_t line, int k) {
+        std::istringstream items(line < lines.size() ? lines[line] : "");
+        std::string text;
+        for (int i = 0; i <= k; ++i)
+            if (!std::getline(items, text, ',')) text.clear();
+        return text.empty() ? 0 : std::stod(text);
     };
-    const auto value = [](const std::string& item) { return item.empty() ? 0.0 : std::stod(item); };
-    const auto number = [&](const std::string& item) { return int(value(item)); };
-    const int n = number(next()[0]);
+    const auto next = [&](int k = 0) { return item(at++, k); };
+    const int n = int(next());
     at += std::size_t(n + 6);
     for (int pair = 0; pair < n * (n - 1) / 2; ++pair)
-        EXPECT_GE(value(next()[2]), 0) << "load of line " << at;
+        EXPECT_GE(next(2), 0) << "load of line " << at;
     ++at;
-    if (const int products = number(next()[0]); products > 0)
-        at += std::size_t(products + 1 + number(lines.at(at + std::size_t(products))[0]));
-    const int layouts = number(next()[0]);
+    if (const int products = int(next()); products > 0)
+        at += std::size_t(products + 1 + int(item(at + std::size_t(products), 0)));
+    const int layouts = int(next());
     at += std::size_t(layouts);
-    std::vector<std::vector<int>> place(std::size_t(n + 1),
-                                        std::vector<int>(std::size_t(layouts + 1)));
+    std::map<std::pair<int, int>, int> place; // (department, layout): position
     for (int k = 1; k <= 9; ++k) {
-        for (int q = 1; q <= layouts; ++q) {
-            const auto& zone = next();
-            for (const int side : {2, 1}) {
-                const int d = number(zone[std::size_t(2 - side)]);
-                ASSERT_LE(d, n) << "zone " << k << " of layout " << q;
-                if (d > 0) place[std::size_t(d)][std::size_t(q)] = 100 * k + side;
+        for (int q = 1; q <= layouts; ++q, ++at) {
+            for (const int side : {1, 2}) {
+                const int d = int(item(at, 2 - side));
+                EXPECT_LE(d, n) << "zone " << k << " of layout " << q;
+                place[{d, q}] = 100 * k + side;
             }
         }
     }
     for (int d = 1; d <= n; ++d)
         for (int q = 1; q <= layouts; ++q)
-            EXPECT_EQ(number(next()[0]), place[std::size_t(d)][std::size_t(q)])
-                << "department " << d << " of layout " << q;
-    const int partitions = number(next()[0]);
-    for (int p = 1; p <= partitions; ++p) {
-        const int stories = number(next()[0]);
+            EXPECT_EQ(next(), (place[{d, q}])) << "department " << d << " of layout " << q;
+    for (int p = 1, parts = int(next()); p <= parts; ++p) {
+        const int stories = int(next());
         at += 2;
-        std::vector<int> story(std::size_t(n + 1));
+        std::map<int, int> story;
         for (int s = 1; s <= stories; ++s) {
-            const int members = number(next()[0]);
-            for (int k = 1; k <= members; ++k) {
-                const int d = number(next()[0]);
-                ASSERT_LE(d, n) << "story " << s << " of partition " << p;
-                story[std::size_t(d)] = s;
+            for (int k = 1, members = int(next()); k <= members; ++k) {
+                const int d = int(next());
+                EXPECT_LE(d, n) << "story " << s << " of partition " << p;
+                story[d] = s;
             }
         }
         for (int d = 1; d <= n; ++d)
-            EXPECT_EQ(number(next()[0]), story[std::size_t(d)])
-                << "department " << d << " of partition " << p;
+            EXPECT_EQ(next(), story[d]) << "department " << d << " of partition " << p;
     }
     EXPECT_EQ(at, lines.size());
 }
