@@ -149,6 +149,9 @@ void Module1::fitsavedlayouts() {
         for (int d = 1; d <= n; ++d)
             if (!says(saveddeptpos[d][q], place[d])) saveddeptpos[d][q] = place[d];
     }
+    for (int d = n + 1; d <= maxdept; ++d)
+        for (Cell& position : saveddeptpos[d])
+            position = Cell::empty();
 }
 
 void Module1::reviewsavedlayouts() {

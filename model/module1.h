@@ -185,8 +185,8 @@ struct Module1 {
     // ---- new problem and problem file ---------------------------------------
     void initproblem();
     // Forgets what is held for departments above ndept: their pairs (see
-    // below), their saved positions and story entries, and their places in
-    // the saved layouts and partitions (fitsavedlayouts, fitsavedpartitions).
+    // below) and, through fitsavedlayouts and fitsavedpartitions, their places
+    // in the saved layouts and partitions.
     // A department numbered there later starts unrated, without loads and in
     // no saved layout or partition, as in a run that read the problem from
     // its file. Names and areas stay in their slots.
@@ -362,7 +362,7 @@ struct Module1 {
     // Takes departments above ndept out of the saved layouts (their zone sides
     // become 0 and the zone's area follows), and makes every position agree
     // with the zones: 100 x zone + side where a side names the department, no
-    // place where none does.
+    // place where none does, and empty above ndept.
     void fitsavedlayouts();
     // Makes saved entry q (0 to 23) the current layout: zones and positions.
     // A department the entry lists beyond ndept is left out of the zones.
@@ -424,7 +424,7 @@ struct Module1 {
     // Takes departments above ndept off the saved partitions' story lists
     // (the story's count and area follow; a story left without members stays,
     // empty), and makes every story entry name the story whose list holds the
-    // department, or no story.
+    // department, or no story, and empty above ndept.
     void fitsavedpartitions();
 
     // The current partition: stories 1..nstories, departments 1..N.

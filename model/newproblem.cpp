@@ -42,12 +42,6 @@ void Module1::initproblem() {
 
 void Module1::forgetbeyondcount() {
     forgetpairsbeyondcount();
-    for (int d = problemsize(ndept) + 1; d <= maxdept; ++d) {
-        for (Cell& position : saveddeptpos[d])
-            position = Cell::empty();
-        for (Cell& story : savedstoryofdept[d])
-            story = Cell::empty();
-    }
     fitsavedlayouts();
     fitsavedpartitions();
 }

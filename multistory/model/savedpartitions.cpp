@@ -46,6 +46,9 @@ void Module1::fitsavedpartitions() {
         for (int d = 1; d <= n; ++d)
             if (!says(savedstoryofdept[d][p], story[d])) savedstoryofdept[d][p] = story[d];
     }
+    for (int d = n + 1; d <= maxdept; ++d)
+        for (Cell& entry : savedstoryofdept[d])
+            entry = Cell::empty();
 }
 
 void Module1::rescoresavedpartitions() {
