@@ -3,7 +3,7 @@
 //
 // Distances are rectilinear, between centroids, in building units. The R score
 // weighs each pair's distance with its relationship value; its bounds pair the
-// sorted distances with every pair's score, strongest class first.
+// sorted distances with every pair's score, highest first.
 
 #include "model/module1.h"
 #include "model/tableindex.h"
@@ -13,30 +13,24 @@
 
 namespace {
 
-// The scores of pairs 1..p in the order the bounds pair them with the sorted
-// distances. relvaluelist holds the rated pairs' scores class by class; the
-// unrated pairs' 0 goes just before the first class scored below 0, so that
-// scores falling from A to X fall along the whole list and R stays between
-// the bounds.
+// The scores of pairs 1..p in the order the bounds pair them with the
+// ascending distances: highest first, the unrated pairs' 0 among them. Paired
+// so, the smallest and largest sums are the least and most R can be for these
+// distances, whatever the class scores are. relvaluelist holds the rated
+// pairs' scores class by class, which is this order when the scores fall from
+// A to X.
 Table<double, 154> boundscores(const Module1& m, int p) {
-    int rated = 0, before = 0;
-    bool below = false;
-    for (int k = 1; k <= 6; ++k) {
-        const int count = std::clamp(m.nrelpairs[k], 0, p);
-        below = below || m.relweight[k] < 0;
-        if (!below) before += count;
-        rated += count;
-    }
+    int rated = 0;
+    for (int k = 1; k <= 6; ++k)
+        rated += std::clamp(m.nrelpairs[k], 0, p);
     rated = std::min(rated, p);
-    before = std::min(before, rated);
     Table<double, 154> score{};
-    int at = 0;
-    for (int q = 1; q <= before; ++q)
-        score[++at] = m.relvaluelist[q];
-    for (int q = rated; q < p; ++q)
-        score[++at] = 0;
-    for (int q = before + 1; q <= rated; ++q)
-        score[++at] = m.relvaluelist[q];
+    for (int q = 1; q <= rated; ++q)
+        score[q] = m.relvaluelist[q];
+    // Highest first; a score that is not a number goes last, so the order is
+    // always a strict one.
+    std::stable_sort(score.begin() + 1, score.begin() + 1 + p,
+                     [](double a, double b) { return a > b || (std::isnan(b) && !std::isnan(a)); });
     return score;
 }
 

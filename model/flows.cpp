@@ -6,19 +6,6 @@
 #include "model/tableindex.h"
 
 #include <algorithm>
-#include <cmath>
-
-namespace {
-
-// The whole number a cell holds when it lies in lo..hi, otherwise 0 (also for
-// fractions: a routing step 2.5 names no department).
-int wholein(const Cell& c, int lo, int hi) {
-    const double v = c;
-    if (!(v >= lo && v <= hi) || v != std::floor(v)) return 0;
-    return int(v);
-}
-
-} // namespace
 
 double Module1::flowdivisor(double largest) {
     double scale = 10;
@@ -43,8 +30,8 @@ void Module1::buildflowmatrix() {
         const int first = int(std::clamp(start + 1, 2.0, double(maxprodvec) + 1));
         const int last = int(std::clamp(end, 1.0, double(maxprodvec)));
         for (int s = first; s <= last; ++s) {
-            const int from = wholein(prodvec[s - 1], 1, maxdept);
-            const int to = wholein(prodvec[s], 1, maxdept);
+            const int from = routingstep(prodvec[s - 1]);
+            const int to = routingstep(prodvec[s]);
             if (from == 0 || to == 0) continue;
             flowmatrix[from][to] = flowmatrix[from][to] + uload[p];
         }

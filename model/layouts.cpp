@@ -129,18 +129,19 @@ void Module1::fitsavedlayouts() {
     const int n = problemsize(ndept);
     const int count = boundedcount(nsavedlayouts, savedlayoutstorage - 1);
     for (int q = 1; q <= count; ++q) {
-        // The place the zones give each department; the first side that
-        // names it wins.
+        // The place the zones give each department: the first side that names
+        // it, zones in order, left before right. A department above the count,
+        // or named again, leaves the side empty.
         Table<int, maxdept + 1> place{};
         for (int k = 1; k <= 9; ++k) {
             bool emptied = false;
             for (const int side : {1, 2}) {
                 Cell& holder = side == 1 ? savedzoneleft[k][q] : savedzoneright[k][q];
                 const int d = deptnumber(holder);
-                if (d > n) {
+                if (d > n || (d != 0 && place[d] != 0)) {
                     holder = 0;
                     emptied = true;
-                } else if (d != 0 && place[d] == 0) {
+                } else if (d != 0) {
                     place[d] = 100 * k + side;
                 }
             }

@@ -90,3 +90,13 @@ void Module1::computeareastats() {
     const double variance = squares / n - avgarea * avgarea;
     stdarea = variance > 0 ? std::sqrt(variance) : 0;
 }
+
+Cell Module1::chartletter(const Cell& entry) {
+    const std::string& text = entry.text();
+    if (!entry.istext() || text.empty()) return entry;
+    // A character of UTF-8 text is its lead byte and the continuation bytes after it.
+    std::size_t length = 1;
+    while (length < text.size() && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80)
+        ++length;
+    return Cell(text.substr(0, length));
+}

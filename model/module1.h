@@ -84,6 +84,10 @@ struct Module1 {
 
     // ---- pair tables ---------------------------------------------------------
     Table2<Cell, 19, 19> relchart{};
+    // The letter the chart keeps of an entry typed or read: its first
+    // character, case kept. An empty text, and a cell that holds no text, stay
+    // as they are.
+    static Cell chartletter(const Cell& entry);
     Table2<double, 19, 19> relvalue{};
     Table2<Cell, 19, 19> flowmatrix{};
     Table2<Cell, 19, 19> addflowmatrix{};
@@ -143,6 +147,12 @@ struct Module1 {
     void changeproduct(const TypedProduct& typed);
     // Brings back the table as it was before the product was picked.
     void restoreproducts();
+    // Takes every routing step that names a department above ndept out of
+    // its routing; the other steps keep their order and close up, and the
+    // starts and lengths of the products and the routing length follow. A
+    // routing left with fewer than two steps moves nothing. Touches nothing
+    // when no step names such a department.
+    void fitroutings();
 
     // ---- building and drawing values (the ratio record) ---------------------
     Cell drawwidth, drawheight, drawcellwidth, drawcellheight;
@@ -185,12 +195,15 @@ struct Module1 {
     // ---- new problem and problem file ---------------------------------------
     void initproblem();
     // Forgets what is held for departments above ndept: their pairs (see
-    // below) and, through fitsavedlayouts and fitsavedpartitions, their places
-    // in the saved layouts and partitions.
+    // below), and through fittocount their routing steps and their places in
+    // the saved layouts and partitions.
     // A department numbered there later starts unrated, without loads and in
     // no saved layout or partition, as in a run that read the problem from
     // its file. Names and areas stay in their slots.
     void forgetbeyondcount();
+    // The routings, saved layouts and saved partitions fitted to the problem's
+    // departments: fitroutings, fitsavedlayouts and fitsavedpartitions.
+    void fittocount();
     // Forgets the pairs that involve a department above ndept: letters (the
     // chart backup's too), relationship values, loads, additions, flows and
     // held loads. With ndept 0 that is every pair.
@@ -334,8 +347,7 @@ struct Module1 {
     Cell calcflowdistances();
     void calcdeptdistances();
     // R, its bounds and reldist. The bounds pair the ascending distances with
-    // every pair's score: the rated pairs class by class, and the unrated
-    // pairs' 0 just before the first class scored below 0.
+    // every pair's score, the unrated pairs' 0 included, highest first.
     void reldistscore();
     void computeflowdistancescore();
 
@@ -359,10 +371,11 @@ struct Module1 {
     void reviewsavedlayouts();
     // Zone k of saved entry q: the area of its two departments.
     double savedzonesum(int k, int q) const;
-    // Takes departments above ndept out of the saved layouts (their zone sides
-    // become 0 and the zone's area follows), and makes every position agree
-    // with the zones: 100 x zone + side where a side names the department, no
-    // place where none does, and empty above ndept.
+    // Takes departments above ndept out of the saved layouts, and every side
+    // after the first that names a department (zones in order, left before
+    // right): those sides become 0 and the zone's area follows. Then makes
+    // every position agree with the zones: 100 x zone + side where a side
+    // names the department, no place where none does, and empty above ndept.
     void fitsavedlayouts();
     // Makes saved entry q (0 to 23) the current layout: zones and positions.
     // A department the entry lists beyond ndept is left out of the zones.
@@ -421,10 +434,11 @@ struct Module1 {
     void refreshsavedpartitions();
     // Story s of saved partition p: the area of its members.
     double savedstorysum(int s, int p) const;
-    // Takes departments above ndept off the saved partitions' story lists
-    // (the story's count and area follow; a story left without members stays,
-    // empty), and makes every story entry name the story whose list holds the
-    // department, or no story, and empty above ndept.
+    // Takes departments above ndept off the saved partitions' story lists, and
+    // every listing of a department after its first (stories and members in
+    // order): the story's count and area follow, and a story left without
+    // members stays, empty. Then makes every story entry name the story whose
+    // list holds the department, or no story, and empty above ndept.
     void fitsavedpartitions();
 
     // The current partition: stories 1..nstories, departments 1..N.

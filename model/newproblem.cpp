@@ -42,6 +42,11 @@ void Module1::initproblem() {
 
 void Module1::forgetbeyondcount() {
     forgetpairsbeyondcount();
+    fittocount();
+}
+
+void Module1::fittocount() {
+    fitroutings();
     fitsavedlayouts();
     fitsavedpartitions();
 }

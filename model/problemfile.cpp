@@ -193,15 +193,6 @@ std::string readtext(std::string_view raw) {
     return validutf8(raw) ? std::string(raw) : fromwindows1252(raw);
 }
 
-// The first character of a UTF-8 text.
-std::string firstcharacter(const std::string& s) {
-    if (s.empty()) return s;
-    std::size_t len = 1;
-    while (len < s.size() && (static_cast<unsigned char>(s[len]) & 0xC0) == 0x80)
-        ++len;
-    return s.substr(0, len);
-}
-
 // A bare item as a number: an optional minus sign and a number in the common
 // syntax of numbers, nothing before or after them.
 std::optional<Cell> readnumber(std::string_view t) {
@@ -337,7 +328,7 @@ void readrecords(Module1& m, Reader& in) {
     for (int i = 1; i <= n - 1; ++i) {
         for (int j = i + 1; j <= n; ++j) {
             auto v = in.line(3, "expected a pair line (letter, additions, flow)");
-            m.relchart[i][j] = v[0].istext() ? Cell(firstcharacter(v[0].text())) : v[0];
+            m.relchart[i][j] = Module1::chartletter(v[0]);
             m.addflowmatrix[i][j] = v[1];
             m.flowmatrix[i][j] = v[2];
         }
@@ -439,10 +430,9 @@ void readrecords(Module1& m, Reader& in) {
 
 bool Module1::saveproblemfile() {
     // The file holds only the problem's departments, also while a problem is
-    // still being typed and the saved layouts and partitions name an earlier
-    // problem's.
-    fitsavedlayouts();
-    fitsavedpartitions();
+    // still being typed and the routings, saved layouts and partitions name
+    // an earlier problem's.
+    fittocount();
     if (nsavedpart > 0) refreshsavedpartitions();
     const std::string name = filemode < 3 ? problemfile : problemfile + "-" + storysuffix;
 

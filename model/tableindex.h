@@ -6,6 +6,7 @@
 #include "model/module1.h"
 
 #include <algorithm>
+#include <cmath>
 
 // A count cell as a loop bound, kept within 0..max.
 inline int boundedcount(const Cell& count, int max) {
@@ -16,6 +17,14 @@ inline int boundedcount(const Cell& count, int max) {
 inline int deptnumber(const Cell& d) {
     const long v = d.whole();
     return v >= 1 && v <= maxdept ? int(v) : 0;
+}
+
+// The department a routing step names: a whole number 1..18, otherwise 0
+// (also for fractions: a step 2.5 names no department).
+inline int routingstep(const Cell& step) {
+    const double v = step;
+    if (!(v >= 1 && v <= maxdept) || v != std::floor(v)) return 0;
+    return int(v);
 }
 
 // A stored story number; 0 (no story) when it lies outside 1..6.

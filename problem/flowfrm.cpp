@@ -42,6 +42,7 @@ void flowfrm::Form_Load() {
             box.setalignment(forms::TextBox::Align::right);
             const double load = m.flowmatrix[i][j];
             box.setText(m.newchart == 0 && load != 0 ? numtext::format(load, "0") : "");
+            shown_[std::size_t(pairchart::pairbox(i, j))] = box.text();
         }
     }
 }
@@ -49,12 +50,13 @@ void flowfrm::Form_Load() {
 void flowfrm::okbut_Click() {
     Module1& m = module1();
     const int n = problemsize(m.ndept);
-    // While loads are held, a flow below what the routings and additions
-    // give the pair would leave a load below 0: nothing is stored then.
+    // While loads are held, a flow typed below what the routings and
+    // additions give the pair would leave a load below 0: nothing is stored then.
     for (int i = 1; i <= n - 1; ++i) {
         for (int j = i + 1; j <= n; ++j) {
             const double least = m.routedshare(i, j);
-            if (m.loadsheld == 1 && numtext::val(chart.pair(i, j).text()) < least) {
+            if (m.loadsheld == 1 && changed(i, j) &&
+                numtext::val(chart.pair(i, j).text()) < least) {
                 m.msgbox("The flow between departments " + numtext::plain(i) + " and " +
                          numtext::plain(j) + " can be no less than " + numtext::plain(least) +
                          ", what the products' routings and the additions give it.");
@@ -64,11 +66,12 @@ void flowfrm::okbut_Click() {
         }
     }
     m.newchart = 0;
-    // Every box becomes the pair's flow in use, and the loads the next switch
-    // builds from follow it.
+    // A changed box becomes the pair's flow in use, and the loads the next
+    // switch builds from follow it. A box left as it opened shows the flow
+    // rounded, so the flow itself stays.
     for (int i = 1; i <= n - 1; ++i)
         for (int j = i + 1; j <= n; ++j)
-            m.changeload(i, j, numtext::val(chart.pair(i, j).text()));
+            if (changed(i, j)) m.changeload(i, j, numtext::val(chart.pair(i, j).text()));
     if (m.program == Program::storeyone) {
         // The loads now drive product movement and the chart labels; the
         // letters change only when the edit menu switches the chart.
@@ -77,6 +80,10 @@ void flowfrm::okbut_Click() {
         editfrm::showchartlabels(mainmenufrm::chartlabel(m.chartsource));
     }
     close();
+}
+
+bool flowfrm::changed(int i, int j) {
+    return chart.pair(i, j).text() != shown_[std::size_t(pairchart::pairbox(i, j))];
 }
 
 void flowfrm::Cancel_Click() {

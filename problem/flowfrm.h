@@ -6,6 +6,9 @@
 #include "forms/form.h"
 #include "problem/pairchart.h"
 
+#include <array>
+#include <string>
+
 class flowfrm final : public forms::Form {
 public:
     flowfrm();
@@ -22,4 +25,9 @@ private:
     void okbut_Click();
     void Cancel_Click();
     void prntbut_Click();
+    // Whether the user changed the box of pair (i, j) since the window opened.
+    bool changed(int i, int j);
+
+    // What each pair box showed when the window opened.
+    std::array<std::string, pairchart::npairboxes> shown_{};
 };

@@ -46,11 +46,12 @@ void relfrm::Form_Load() {
 void relfrm::okbut_Click() {
     Module1& m = module1();
     m.newchart = 0;
-    // Letters are kept exactly as typed; their readers decide what counts.
+    // Each letter is kept as typed, case included, but of a longer entry
+    // only its first character: the one the problem file gives back.
     const int n = problemsize(m.ndept);
     for (int i = 1; i <= n - 1; ++i)
         for (int j = i + 1; j <= n; ++j)
-            m.relchart[i][j] = Cell(chart.pair(i, j).text());
+            m.relchart[i][j] = Module1::chartletter(Cell(chart.pair(i, j).text()));
     m.backuprelchart();
     close();
 }

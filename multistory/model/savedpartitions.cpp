@@ -24,7 +24,9 @@ void Module1::fitsavedpartitions() {
     const int n = problemsize(ndept);
     const int parts = boundedcount(nsavedpart, maxsavedpart);
     for (int p = 1; p <= parts; ++p) {
-        // The story whose list holds each department; the first list wins.
+        // The story whose list holds each department: the first that names
+        // it, stories and members in order. A department above the count, or
+        // named again, leaves the list.
         Table<int, maxdept + 1> story{};
         const int stories = boundedcount(savednstories[p], maxstories);
         for (int s = 1; s <= stories; ++s) {
@@ -33,8 +35,8 @@ void Module1::fitsavedpartitions() {
             for (int m = 1; m <= count; ++m) {
                 const Cell member = savedstorymembers[s][m][p];
                 const int d = deptnumber(member);
-                if (d > n) continue;
-                if (d != 0 && story[d] == 0) story[d] = s;
+                if (d > n || (d != 0 && story[d] != 0)) continue;
+                if (d != 0) story[d] = s;
                 savedstorymembers[s][++kept][p] = member;
             }
             if (kept == count) continue;

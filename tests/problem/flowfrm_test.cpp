@@ -71,13 +71,14 @@ TEST_F(Loads, StoreyoneContinueSwitchesTheChartLabels) {
 }
 
 // A new problem's chart opens empty and Cancel stores nothing. Otherwise the
-// chart shows the flows in use; what Continue stores, a changed box or an
-// untouched one shown rounded, is the flow the next switch builds.
-TEST_F(Loads, NewProblemOpensEmptyAndATypedChangeIsBuiltFromAtTheNextSwitch) {
+// chart shows the flows in use, rounded: a box the user changes stores what
+// was typed, which the next switch builds; a box left as it opened keeps its
+// flow exactly, and is never refused.
+TEST_F(Loads, OnlyAChangedBoxStoresWhatWasTypedAndIsBuiltFromAtTheNextSwitch) {
     m.program = Program::storeyone;
     m.flowmatrix[1][2] = 7;
     m.flowmatrix[1][3] = 2.4;
-    m.addflowmatrix[1][2] = 5;
+    m.addflowmatrix[1][2] = 5.3;
     m.buildflowsfromloads();
     m.newchart = 1;
     driver.on<flowfrm>("flowfrm", [](flowfrm& f) {
@@ -88,19 +89,44 @@ TEST_F(Loads, NewProblemOpensEmptyAndATypedChangeIsBuiltFromAtTheNextSwitch) {
     driver.on<flowfrm>("flowfrm", [](flowfrm& f) {
         EXPECT_EQ(f.chart.pair(1, 2).text(), "12");
         EXPECT_EQ(f.chart.pair(1, 3).text(), "2");
-        f.chart.pair(1, 2).type("30");
+        f.chart.pair(2, 3).type("30.4");
         f.okbut.press();
     });
     for (int k = 0; k < 2; ++k) {
         flowfrm f;
         f.show_modal();
-        EXPECT_EQ(m.flowmatrix[1][2].num(), k == 0 ? 12 : 30);
+        EXPECT_EQ(m.flowmatrix[1][2].num(), 12.3);
         EXPECT_EQ(m.newchart, 1 - k);
         m.newchart = 0;
     }
+    EXPECT_EQ(m.flowmatrix[1][3].num(), 2.4);
+    EXPECT_EQ(m.heldloads[1][2].num(), 7);
+    EXPECT_EQ(m.flowmatrix[2][3].num(), 30.4);
+
+    // Confirmed again untouched, the typed decimals stay; a box changed
+    // below the routings' and additions' share is refused.
+    driver.on<flowfrm>("flowfrm", [](flowfrm& f) {
+        EXPECT_EQ(f.chart.pair(2, 3).text(), "30");
+        f.okbut.press();
+    });
+    driver.on<flowfrm>("flowfrm", [](flowfrm& f) {
+        f.chart.pair(1, 2).type("5.2");
+        f.okbut.press();
+        f.Cancel.press();
+    });
+    for (int k = 0; k < 2; ++k) {
+        flowfrm f;
+        f.show_modal();
+    }
+    EXPECT_EQ(driver.messages(),
+              (std::vector<std::string>{"The flow between departments 1 and 2 can be no less "
+                                        "than 5.3, what the products' routings and the "
+                                        "additions give it."}));
+    EXPECT_EQ(m.flowmatrix[2][3].num(), 30.4);
     m.buildflowsfromloads();
-    EXPECT_EQ(m.flowmatrix[1][2].num(), 30);
-    EXPECT_EQ(m.flowmatrix[1][3].num(), 2);
+    EXPECT_EQ(m.flowmatrix[1][2].num(), 12.3);
+    EXPECT_EQ(m.flowmatrix[1][3].num(), 2.4);
+    EXPECT_EQ(m.flowmatrix[2][3].num(), 30.4);
 }
 
 } // namespace
