@@ -118,7 +118,7 @@ void setchart(Module1& m, const std::vector<std::array<int, 3>>& letters,
     m.computerelvalues();
 }
 
-TEST(RelDistScore, UnratedPairsScoreZeroBeforeTheFirstClassBelowZero) {
+TEST(RelDistScore, BoundsTakeEveryPairsScoreHighestFirst) {
     Module1 m;
     // Sorted distances 1, 1, 2, 10, 11, 12; the A pair 10 apart, the X pair 1.
     setcentroids(m, {{2, 0}, {12, 0}, {0, 0}, {1, 0}});
@@ -127,6 +127,16 @@ TEST(RelDistScore, UnratedPairsScoreZeroBeforeTheFirstClassBelowZero) {
     EXPECT_EQ(m.lowerbound, 1 * 10 - 12 * 10); // 0 while the X pair came second
     EXPECT_EQ(m.upperbound, 12 * 10 - 1 * 10);
     EXPECT_EQ(m.reldist, 1 - (90 - -110.0) / 220);
+
+    // Scores that do not fall from A to X: the O pair, scored 100, farthest
+    // apart at 12 and the A pair, scored 0, at 10. Sorted by value the O
+    // score pairs with the extreme distances, and R lies between the bounds.
+    setchart(m, {{1, 2, 1}, {2, 3, 4}}, {0, 0, 5, 2, 100, 0, -10});
+    m.calcdeptdistances();
+    EXPECT_EQ(m.rscore, 1200);
+    EXPECT_EQ(m.lowerbound, 1 * 100);
+    EXPECT_EQ(m.upperbound, 12 * 100);
+    EXPECT_EQ(m.reldist, 0);
 }
 
 TEST(RelDistScore, StoresOnlyWhenAskedAndOnlyInsideTheTable) {

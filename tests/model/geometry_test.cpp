@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <random>
 #include <vector>
@@ -340,9 +341,9 @@ Expected reference(const Problem& p) {
         }
     }
     std::sort(e.sorted.begin(), e.sorted.end());
-    // The scores fall from A to X: the unrated pairs' 0 go before the first one below 0.
-    const auto below = std::find_if(scores.begin(), scores.end(), [](double s) { return s < 0; });
-    scores.insert(below, e.sorted.size() - scores.size(), 0.0);
+    // Every pair's score, the unrated pairs' 0 among them, highest first.
+    scores.insert(scores.end(), e.sorted.size() - scores.size(), 0.0);
+    std::sort(scores.begin(), scores.end(), std::greater<>());
     const std::size_t np = e.sorted.size();
     for (std::size_t k = 0; k < np; ++k) {
         e.lower = e.lower + e.sorted[k] * scores[k];
@@ -377,6 +378,9 @@ Problem randomproblem(std::mt19937& gen) {
     p.drawheight = std::array<double, 3>{150, 149, 160}[whole(0, 2)];
     p.weight = {0, 10, 5, 2, 1, 0, -10};
     if (whole(0, 3) == 0) p.weight = {0, 7.5, 3.25, 2, 0.1, -1, -12.5};
+    if (whole(0, 3) == 0) // scores in any order
+        for (int k = 1; k <= 6; ++k)
+            p.weight[std::size_t(k)] = whole(-20, 20);
     for (int i = 1; i <= p.n; ++i) {
         for (int j = i + 1; j <= p.n; ++j) {
             p.rating[i][j] = whole(0, 8) <= 6 ? whole(0, 6) : 1; // some without a letter
@@ -503,7 +507,7 @@ TEST(EvalLayout, MatchesAPlainComputationOnRandomLayouts) {
         ASSERT_EQ(m.lowerbound, e.lower);
         ASSERT_EQ(m.upperbound, e.upper);
         ASSERT_EQ(m.reldist, e.reldist);
-        // The scores fall from A to X: R lies between its bounds (but for rounding).
+        // Whatever the scores, R lies between its bounds (but for rounding).
         const double slack = 1e-9 * (std::abs(m.lowerbound) + std::abs(m.upperbound) + 1);
         ASSERT_TRUE(m.lowerbound - slack <= m.rscore && m.rscore <= m.upperbound + slack);
         ASSERT_EQ(m.savedreldist[3], e.reldist);

@@ -253,10 +253,12 @@ TEST_F(FreshRun, StoreyoneShowsAndSavesWhatAFreshRunOfItsFileDoes) {
     // The keyboard problem's departments keep the carried layout's places.
     EXPECT_TRUE(shows(shown[5], "exchange 4 and 1: 202 101 -> 101 202"));
     // The typed flow below the routings' share changed nothing.
-    EXPECT_TRUE(shows(shown[6], "load chart (1,2): 160"));
+    EXPECT_TRUE(shows(shown[10], "load chart (1,2): 160"));
+    // A load typed with decimals stays through a chart confirmed untouched.
+    EXPECT_NE(file("DECIMALS").find("\n\"A\",0,90.4\r"), std::string::npos);
     // The search's layouts measure the added department nowhere, whatever
     // problem came before.
-    EXPECT_EQ(shown[7], shown[8]);
+    EXPECT_EQ(shown[14], shown[15]);
     // Unrated and X pairs included, the relationship-distance score lies
     // between its bounds.
     const std::regex reldist(R"(^(-?[0-9.]+) - +[0-9]+ +-?[0-9]+ - +[0-9]+$)");

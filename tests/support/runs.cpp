@@ -17,6 +17,7 @@
 #include "singlestory/tablesavedlayoutsfrm.h"
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -28,6 +29,22 @@ void Runs::SetUp() {
     for (const char* name : {"PLANT", "WORKSHOP"})
         std::filesystem::copy_file(std::string(MARQUETA_SOURCE_DIR "/examples/") + name,
                                    dir / name);
+    // The plant with one run of lines changed: a department named twice in
+    // layout 1 (1 also on zone 5's right side) or in partition 1 (8 twice on
+    // story 2; 8 on story 1 too, in place of 7), or the Shaft's unit load a
+    // fraction.
+    const std::string plant = file("PLANT");
+    for (const auto& [name, from, to] : std::initializer_list<std::array<std::string, 3>>{
+             {"DOUBLEZONE", "\n0,9,280\r", "\n1,9,280\r"},
+             {"DOUBLEMEMBER", "\n7,2780\r\n8\r\n9\r", "\n7,2780\r\n8\r\n8\r"},
+             {"TWOSTORIES", "\n6\r\n7\r\n7,2780\r", "\n6\r\n8\r\n7,2780\r"},
+             {"SHAFT", "\"Shaft\",40,", "\"Shaft\",12.3,"}}) {
+        std::string text = plant;
+        const std::size_t at = text.find(from);
+        ASSERT_NE(at, std::string::npos) << name;
+        ASSERT_EQ(text.find(from, at + 1), std::string::npos) << name;
+        std::ofstream(dir / name, std::ios::binary) << text.replace(at, from.size(), to);
+    }
 }
 
 void Runs::queueopen(Program program, const std::string& entry) {
@@ -144,7 +161,12 @@ std::vector<Runs::Journey> Runs::journeys(Program program) {
          {{"WORKSHOP"}, {adds(7, "Paint")}}},
         {"a problem left by Back", {{"PLANT", "WORKSHOP<"}, {}}, {{"WORKSHOP"}, {}}},
         {"a keyboard problem after the plant", {{"PLANT", ""}, {}}, {{"FIRST"}, {}}},
+        {"two letters typed for a pair",
+         {{"PLANT"}, {edit([](mainfrm&) {}, false, {{1, 2, "AA"}})}},
+         {{"FIRST"}, {}}},
     };
+    for (const char* doubled : {"DOUBLEZONE", "DOUBLEMEMBER", "TWOSTORIES"})
+        list.push_back({doubled, {{doubled}, {}}, {{"FIRST"}, {}}});
     if (program == Program::storeyone)
         for (Journey& j : storeyonejourneys())
             list.push_back(std::move(j));
@@ -160,26 +182,51 @@ std::vector<Runs::Journey> Runs::storeyonejourneys() {
         });
         f.Editbut.press();
     };
-    const Step typelowflow = [this](mainmenufrm& f) {
-        driver.on<editfrm>("editfrm", [this](editfrm& e) {
-            driver.on<flowfrm>("flowfrm", [this](flowfrm& l) {
-                see("load chart (1,2): " + l.chart.pair(1, 2).text());
-                l.chart.pair(1, 2).type("10");
-                l.okbut.press();
-                l.Cancel.press();
+    // The load chart, with `typed` typed into box (i, j) (nothing when it is
+    // null) and what the box showed recorded when `record` says so; Cancel
+    // when Continue refuses.
+    const auto loadchart = [this](int i, int j, const char* typed, bool record = true) -> Step {
+        return [this, i, j, typed, record](mainmenufrm& f) {
+            driver.on<editfrm>("editfrm", [this, i, j, typed, record](editfrm& e) {
+                driver.on<flowfrm>("flowfrm", [this, i, j, typed, record](flowfrm& l) {
+                    if (record)
+                        see("load chart (" + std::to_string(i) + "," + std::to_string(j) +
+                            "): " + l.chart.pair(i, j).text());
+                    if (typed != nullptr) l.chart.pair(i, j).type(typed);
+                    l.okbut.press();
+                    if (l.isopen()) l.Cancel.press();
+                });
+                e.prodbut.press();
+                e.backbut.press();
             });
-            e.prodbut.press();
-            e.backbut.press();
-        });
-        f.Editbut.press();
+            f.Editbut.press();
+        };
     };
+    const Step untouched = loadchart(1, 2, nullptr, false);
+    const Step cleared =
+        edit([](mainfrm& d) { d.nmdpttxt[12].type(""), d.nmdpttxt[13].type(""); }, false);
     std::vector<Journey> list = {
         {"a switch saved",
-         {{"PLANT"}, {usematerialhandling, typelowflow}},
-         {{"FIRST"}, {usematerialhandling, typelowflow}},
+         {{"PLANT"}, {usematerialhandling, loadchart(1, 2, "10")}},
+         {{"FIRST"}, {usematerialhandling, loadchart(1, 2, "10")}},
          {},
          {"The flow between departments 1 and 2 can be no less than 80, what the "
           "products' routings and the additions give it."}},
+        {"a load with decimals confirmed again untouched",
+         {{"PLANT"},
+          {usematerialhandling, loadchart(1, 2, "170.4", false), untouched, usematerialhandling}},
+         {{"FIRST"}, {usematerialhandling}},
+         "DECIMALS"},
+        {"an untouched chart with a fractional routing share",
+         {{"SHAFT"}, {usematerialhandling}},
+         {{"FIRST"}, {usematerialhandling, untouched}}},
+        {"a 13th after the cut takes no flow of the routings",
+         {{"PLANT"},
+          {cleared,
+           edit([](mainfrm& d) { d.nmdpttxt[12].type("Tool"), d.areatxt[12].type("100"); }, false,
+                {{12, 13, "I"}}),
+           usematerialhandling, loadchart(12, 13, "")}},
+         {{"FIRST"}, {usematerialhandling, loadchart(12, 13, "")}}},
     };
     const Step searchtwo = [this](mainmenufrm& f) {
         driver.on<singlemenufrm>("singlemenufrm", [this](singlemenufrm& s) {
@@ -276,8 +323,13 @@ void Runs::checkfile(const std::string& name) const {
     for (int pair = 0; pair < n * (n - 1) / 2; ++pair)
         EXPECT_GE(next(2), 0) << "load of line " << at;
     ++at;
-    if (const int products = int(next()); products > 0)
-        at += std::size_t(products + 1 + int(item(at + std::size_t(products), 0)));
+    if (const int products = int(next()); products > 0) {
+        at += std::size_t(products);
+        for (int k = 1, steps = int(next()); k <= steps; ++k) {
+            const double d = next();
+            EXPECT_TRUE(d >= 1 && d <= n) << "routing step " << k << ": " << d;
+        }
+    }
     const int layouts = int(next());
     at += std::size_t(layouts);
     std::map<std::pair<int, int>, int> place; // (department, layout): position
@@ -286,6 +338,8 @@ void Runs::checkfile(const std::string& name) const {
             for (const int side : {1, 2}) {
                 const int d = int(item(at, 2 - side));
                 EXPECT_LE(d, n) << "zone " << k << " of layout " << q;
+                EXPECT_TRUE(d == 0 || !place.contains({d, q}))
+                    << "department " << d << " twice in layout " << q;
                 place[{d, q}] = 100 * k + side;
             }
         }
@@ -301,6 +355,8 @@ void Runs::checkfile(const std::string& name) const {
             for (int k = 1, members = int(next()); k <= members; ++k) {
                 const int d = int(next());
                 EXPECT_LE(d, n) << "story " << s << " of partition " << p;
+                EXPECT_FALSE(story.contains(d))
+                    << "department " << d << " twice in partition " << p;
                 story[d] = s;
             }
         }

@@ -42,13 +42,18 @@ protected:
     // cleared; a 13th department typed after that, or after the problem so
     // cleared was read after the plant and left by Back; a 7th department
     // added to the workshop read after the plant; the workshop read after the
-    // plant and left by Back; a keyboard problem typed after the plant; in
-    // storeyone also those below.
+    // plant and left by Back; a keyboard problem typed after the plant; two
+    // letters typed for a pair of the plant; the plant with a department named
+    // twice in a layout or a partition; in storeyone also those below.
     std::vector<Journey> journeys(Program program);
     // The material-handling chart saved, read and switched again, with a flow
-    // typed below the routings' share refused; a 7th department added to the
-    // workshop after a search of two layouts, once after a layout of the
-    // plant was shown and once alone.
+    // typed below the routings' share refused; a load typed with decimals,
+    // then the chart confirmed untouched; a chart confirmed untouched while a
+    // routing's share is a fraction, against none opened; a 13th department
+    // typed after the plant's last two were cleared, whose load takes no
+    // flow of the routings; a 7th department added to the workshop after a
+    // search of two layouts, once after a layout of the plant was shown and
+    // once alone.
     std::vector<Journey> storeyonejourneys();
     // Takes each journey's first run with `views` and a Save, then its fresh
     // run, which opens that file, with the same; gives what each first run showed.
@@ -59,8 +64,9 @@ protected:
     void seegrid(const forms::Grid& grid);
     std::string file(const std::string& name) const;
     // Checks a saved file: positions agree with zones, story entries with
-    // story lists, no zone or story names a department above the count, and
-    // no load is negative.
+    // story lists, no layout or partition names a department twice or above
+    // the count, routings name only departments of the problem, and no load
+    // is negative.
     void checkfile(const std::string& name) const;
     static bool shows(const std::vector<std::string>& shown, const std::string& text);
 
