@@ -42,9 +42,9 @@ void flowfrm::Form_Load() {
             box.setalignment(forms::TextBox::Align::right);
             const double load = m.flowmatrix[i][j];
             box.setText(m.newchart == 0 && load != 0 ? numtext::format(load, "0") : "");
-            shown_[std::size_t(pairchart::pairbox(i, j))] = box.text();
         }
     }
+    chart.remember(m.newchart == 0);
 }
 
 void flowfrm::okbut_Click() {
@@ -55,7 +55,7 @@ void flowfrm::okbut_Click() {
     for (int i = 1; i <= n - 1; ++i) {
         for (int j = i + 1; j <= n; ++j) {
             const double least = m.routedshare(i, j);
-            if (m.loadsheld == 1 && changed(i, j) &&
+            if (m.loadsheld == 1 && chart.changed(i, j) &&
                 numtext::val(chart.pair(i, j).text()) < least) {
                 m.msgbox("The flow between departments " + numtext::plain(i) + " and " +
                          numtext::plain(j) + " can be no less than " + numtext::plain(least) +
@@ -71,7 +71,7 @@ void flowfrm::okbut_Click() {
     // rounded, so the flow itself stays.
     for (int i = 1; i <= n - 1; ++i)
         for (int j = i + 1; j <= n; ++j)
-            if (changed(i, j)) m.changeload(i, j, numtext::val(chart.pair(i, j).text()));
+            if (chart.changed(i, j)) m.changeload(i, j, numtext::val(chart.pair(i, j).text()));
     if (m.program == Program::storeyone) {
         // The loads now drive product movement and the chart labels; the
         // letters change only when the edit menu switches the chart.
@@ -80,10 +80,6 @@ void flowfrm::okbut_Click() {
         editfrm::showchartlabels(mainmenufrm::chartlabel(m.chartsource));
     }
     close();
-}
-
-bool flowfrm::changed(int i, int j) {
-    return chart.pair(i, j).text() != shown_[std::size_t(pairchart::pairbox(i, j))];
 }
 
 void flowfrm::Cancel_Click() {

@@ -6,9 +6,6 @@
 #include "forms/form.h"
 #include "problem/pairchart.h"
 
-#include <array>
-#include <string>
-
 class flowfrm final : public forms::Form {
 public:
     flowfrm();
@@ -25,9 +22,4 @@ private:
     void okbut_Click();
     void Cancel_Click();
     void prntbut_Click();
-    // Whether the user changed the box of pair (i, j) since the window opened.
-    bool changed(int i, int j);
-
-    // What each pair box showed when the window opened.
-    std::array<std::string, pairchart::npairboxes> shown_{};
 };

@@ -101,6 +101,17 @@ void pairchart::showheadings(int n, const Table<std::string, 19>& names) {
     }
 }
 
+void pairchart::remember(bool stored) {
+    stored_ = stored;
+    for (int k = 0; k < npairboxes; ++k)
+        shown_[std::size_t(k)] = reltxt[k].text();
+}
+
+bool pairchart::changed(int i, int j) const {
+    const int k = pairbox(i, j);
+    return !stored_ || reltxt[k].text() != shown_[std::size_t(k)];
+}
+
 int pairchart::right() const {
     return left_ + numberwidth + namegap + namewidth + namegap + ncols * colwidth;
 }

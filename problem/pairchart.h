@@ -12,6 +12,7 @@
 #include "forms/controls.h"
 #include "model/module1.h"
 
+#include <array>
 #include <string>
 
 class pairchart final {
@@ -33,6 +34,15 @@ public:
     // 1..n with their number and name (n is held to 0..18).
     void showheadings(int n, const Table<std::string, 19>& names);
 
+    // Remembers what every pair box shows now, once the window has filled
+    // them, so that Continue can tell the boxes the user changed. A chart
+    // that opens empty in place of what is stored (a new problem's) is
+    // given `stored` false: every box of it counts as changed.
+    void remember(bool stored);
+    // Whether the box of pair (i, j) no longer shows what it showed when
+    // remembered, or the chart did not show what is stored.
+    bool changed(int i, int j) const;
+
     // The chart's right and bottom edges in twips, for placing what follows.
     int right() const;
     int bottom() const;
@@ -46,4 +56,6 @@ public:
 
 private:
     int left_, top_;
+    bool stored_ = false;
+    std::array<std::string, npairboxes> shown_{};
 };

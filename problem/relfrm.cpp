@@ -41,17 +41,21 @@ void relfrm::Form_Load() {
             box.setText(m.newchart == 0 ? m.relchart[i][j].str() : "");
         }
     }
+    chart.remember(m.newchart == 0);
 }
 
 void relfrm::okbut_Click() {
     Module1& m = module1();
     m.newchart = 0;
-    // Each letter is kept as typed, case included, but of a longer entry
-    // only its first character: the one the problem file gives back.
+    // A changed box stores its letter as typed, case included, but of a
+    // longer entry only the first character, the one the problem file gives
+    // back. A box left as it opened keeps what is stored, whatever the file
+    // held there.
     const int n = problemsize(m.ndept);
     for (int i = 1; i <= n - 1; ++i)
         for (int j = i + 1; j <= n; ++j)
-            m.relchart[i][j] = Module1::chartletter(Cell(chart.pair(i, j).text()));
+            if (chart.changed(i, j))
+                m.relchart[i][j] = Module1::chartletter(Cell(chart.pair(i, j).text()));
     m.backuprelchart();
     close();
 }

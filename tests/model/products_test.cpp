@@ -203,6 +203,33 @@ TEST(ProductRoom, FifteenthProductAndAFullRoutingVectorAreRefused) {
     EXPECT_EQ(f.prodvectotal.whole(), 395);
 }
 
+// Steps naming a department above the count leave their routings, which close
+// up; steps that name no department stay, and so does everything when no step
+// names such a department.
+TEST_F(Products, RemovedDepartmentsLeaveTheRoutingsWhichCloseUp) {
+    m.addproduct(typed("Odd", 2, {25, 2.5, 4}));
+    m.ndept = 5;
+    const Module1 before = m;
+    m.fitroutings();
+    EXPECT_EQ(m.prodvec, before.prodvec);
+    EXPECT_EQ(m.prodvecstart, before.prodvecstart);
+
+    m.ndept = 3;
+    m.fitroutings();
+    EXPECT_EQ(routing(m, 1), (std::vector<double>{1, 3, 2}));
+    EXPECT_EQ(routing(m, 2), (std::vector<double>{2}));
+    EXPECT_EQ(routing(m, 3), (std::vector<double>{1, 3}));
+    EXPECT_EQ(routing(m, 4), (std::vector<double>{25, 2.5}));
+    expectendtoend(m);
+    EXPECT_TRUE(m.prodvec[9].isempty());
+
+    // The Shaft, left with one step, moves nothing.
+    m.buildflowmatrix();
+    EXPECT_EQ(m.flowmatrix[2][3].num(), 5);
+    EXPECT_EQ(m.flowmatrix[1][2].num(), 0);
+    EXPECT_EQ(m.flowmatrix[1][3].num(), 5 + 9);
+}
+
 // Starts and lengths that only a damaged file brings: every read and write
 // stays inside the routing vector (checked builds stop on any other).
 TEST(ProductFile, StartsAndLengthsOutsideTheVectorStayInside) {

@@ -67,16 +67,20 @@ TEST_F(Chart, NewProblemOpensEmptyUntilTheFirstContinue) {
         EXPECT_EQ(f.chart.pair(1, 2).text(), "a");
         // Of a longer entry the chart keeps the first character, as the file does.
         EXPECT_EQ(f.chart.pair(1, 3).text(), "E");
-        EXPECT_EQ(f.chart.pair(2, 3).text(), "");
+        EXPECT_EQ(f.chart.pair(2, 3).text(), " 7");
         f.okbut.press();
     });
     for (int k = 0; k < 2; ++k) {
         relfrm f;
         f.show_modal();
+        if (k == 1) break;
+        EXPECT_EQ(m.relchart[2][3], Cell(""));
+        m.relchart[2][3] = 7; // a number, as only a hand-made file holds
     }
     EXPECT_EQ(m.newchart, 0);
     EXPECT_EQ(m.relchart[1][2], Cell("a"));
-    EXPECT_EQ(m.relchart[2][3], Cell(""));
+    // A box left as it opened keeps what is stored.
+    EXPECT_EQ(m.relchart[2][3].kind(), Cell::Kind::Whole);
     // Continue keeps a copy of the typed chart with its department count.
     EXPECT_EQ(m.relchartbackup[0].num(), 3);
     EXPECT_EQ(m.relchartbackup[2], Cell("E"));
