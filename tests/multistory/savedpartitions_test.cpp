@@ -231,6 +231,8 @@ TEST_F(FreshRun, StoreymanyShowsAndSavesWhatAFreshRunOfItsFileDoes) {
     EXPECT_TRUE(shows(shown[0], "0.64 = (111 / 173)"));
     EXPECT_TRUE(shows(shown[3], "score 7: 0"));
     EXPECT_TRUE(shows(shown[4], "0.72 = (31 / 43)"));
+    // Two letters typed for a pair rate it by the first, as the file keeps it.
+    EXPECT_TRUE(shows(shown[6], "0.87 = (176 / 203)"));
 }
 
 } // namespace

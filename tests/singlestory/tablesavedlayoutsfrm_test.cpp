@@ -244,14 +244,21 @@ TEST_F(FreshRun, StoreyoneShowsAndSavesWhatAFreshRunOfItsFileDoes) {
     // A department typed in place of a cleared one is placed nowhere: it
     // takes the first department's place, which leaves the layout.
     EXPECT_TRUE(shows(shown[1], "exchange 13 and 1: 0 101 -> 101 0"));
-    const auto drawn = [&](const std::string& label) {
-        return std::count_if(shown[1].begin(), shown[1].end(),
+    const auto drawn = [&](std::size_t run, const std::string& label) {
+        return std::count_if(shown[run].begin(), shown[run].end(),
                              [&](const std::string& t) { return t.starts_with(label + " at "); });
     };
-    EXPECT_EQ(drawn(" 13"), 1);
-    EXPECT_EQ(drawn(" 1"), 0);
+    EXPECT_EQ(drawn(1, " 13"), 1);
+    EXPECT_EQ(drawn(1, " 1"), 0);
     // The keyboard problem's departments keep the carried layout's places.
     EXPECT_TRUE(shows(shown[5], "exchange 4 and 1: 202 101 -> 101 202"));
+    // Two letters typed for a pair rate it by the first, as the file keeps it.
+    EXPECT_TRUE(shows(shown[6], "0.52 -  1"));
+    EXPECT_TRUE(shows(shown[6], "0.71 -  2     6718 -  1"));
+    // Named again on zone 5, department 1 keeps its first place alone.
+    EXPECT_TRUE(shows(shown[7], "exchange 14 and 1: 901 101 -> 101 901"));
+    EXPECT_EQ(drawn(7, " 1"), 1);
+    EXPECT_EQ(drawn(7, " 14"), 1);
     // The typed flow below the routings' share changed nothing.
     EXPECT_TRUE(shows(shown[10], "load chart (1,2): 160"));
     // A load typed with decimals stays through a chart confirmed untouched.
