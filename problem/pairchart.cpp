@@ -112,6 +112,13 @@ bool pairchart::changed(int i, int j) const {
     return !stored_ || reltxt[k].text() != shown_[std::size_t(k)];
 }
 
+bool pairchart::anychanged(int n) const {
+    for (int i = 1; i <= n - 1; ++i)
+        for (int j = i + 1; j <= n; ++j)
+            if (changed(i, j)) return true;
+    return false;
+}
+
 int pairchart::right() const {
     return left_ + numberwidth + namegap + namewidth + namegap + ncols * colwidth;
 }

@@ -42,6 +42,8 @@ public:
     // Whether the box of pair (i, j) no longer shows what it showed when
     // remembered, or the chart did not show what is stored.
     bool changed(int i, int j) const;
+    // Whether any box of the pairs of departments 1..n changed so.
+    bool anychanged(int n) const;
 
     // The chart's right and bottom edges in twips, for placing what follows.
     int right() const;

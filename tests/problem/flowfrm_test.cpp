@@ -44,7 +44,8 @@ TEST_F(Loads, LoadsShowRoundedAndZeroShowsEmpty) {
 }
 
 // In storeyone Continue turns the material-handling chart on and says so on
-// the edit menu and the main menu below it.
+// the edit menu and the main menu below it, once a load was typed, 0 too. A
+// chart confirmed as it opened changes nothing.
 TEST_F(Loads, StoreyoneContinueSwitchesTheChartLabels) {
     m.program = Program::storeyone;
     m.problementered = 1;
@@ -54,13 +55,20 @@ TEST_F(Loads, StoreyoneContinueSwitchesTheChartLabels) {
         EXPECT_EQ(menu.useprodflowlbl.caption(), "Using material handling relationship chart");
         menu.quitbut.press();
     });
-    driver.on<editfrm>("editfrm", [](editfrm& f) {
+    driver.on<editfrm>("editfrm", [this](editfrm& f) {
         EXPECT_EQ(f.useprodflowlbl.caption(), "Using standard relationship chart");
+        f.prodbut.press();
+        EXPECT_EQ(f.useprodflowlbl.caption(), "Using standard relationship chart");
+        EXPECT_EQ(m.prodflag, 0);
         f.prodbut.press();
         EXPECT_EQ(f.useprodflowlbl.caption(), "Using material handling relationship chart");
         f.backbut.press();
     });
     driver.on<flowfrm>("flowfrm", [](flowfrm& f) { f.okbut.press(); });
+    driver.on<flowfrm>("flowfrm", [](flowfrm& f) {
+        f.chart.pair(2, 3).type("0");
+        f.okbut.press();
+    });
     mainmenufrm menu;
     menu.show_modal();
     EXPECT_EQ(m.chartsource, 1);

@@ -262,6 +262,9 @@ std::vector<Runs::Journey> Runs::storeyonejourneys() {
     list.push_back({"a 7th after a search",
                     {{"WORKSHOP"}, {searchtwo, extra}},
                     {{"FIRST"}, {adds(7, "Extra")}}});
+    list.push_back({"a chart without products confirmed untouched",
+                    {{"WORKSHOP"}, {}},
+                    {{"FIRST"}, {untouched}}});
     return list;
 }
 
