@@ -65,6 +65,12 @@ void flowfrm::okbut_Click() {
             }
         }
     }
+    // A chart confirmed as it opened changes nothing: no flow, no load, and
+    // neither the chart in use nor product movement.
+    if (!chart.anychanged(n)) {
+        close();
+        return;
+    }
     m.newchart = 0;
     // A changed box becomes the pair's flow in use, and the loads the next
     // switch builds from follow it. A box left as it opened shows the flow
