@@ -6,6 +6,7 @@
 // sorted distances with every pair's score, highest first.
 
 #include "model/module1.h"
+#include "model/scoretolerance.h"
 #include "model/tableindex.h"
 
 #include <algorithm>
@@ -79,8 +80,12 @@ void Module1::reldistscore() {
     upperbound = 0;
     for (int k = 1; k <= p; ++k)
         upperbound = upperbound + distlist[p + 1 - k] * score[k];
-    if (upperbound - lowerbound == 0) upperbound = upperbound + 0.001;
-    reldist = 1 - (rscore - lowerbound) / (upperbound - lowerbound);
+    // Bounds that differ by rounding alone are the bounds of a chart whose
+    // pairs all score alike: every layout lies at both.
+    if (std::abs(upperbound - lowerbound) <= roundingslack(upperbound, lowerbound))
+        upperbound = lowerbound + 0.001;
+    // R lies between its bounds, so only rounding can take the score outside 0..1.
+    reldist = std::clamp(1 - (rscore - lowerbound) / (upperbound - lowerbound), 0.0, 1.0);
 
     if (storescores != 0 && savedindex(curlayout)) {
         savedreldist[curlayout] = reldist;

@@ -147,11 +147,9 @@ struct Module1 {
     void changeproduct(const TypedProduct& typed);
     // Brings back the table as it was before the product was picked.
     void restoreproducts();
-    // Takes every routing step that names a department above ndept out of
-    // its routing; the other steps keep their order and close up, and the
-    // starts and lengths of the products and the routing length follow. A
-    // routing left with fewer than two steps moves nothing. Touches nothing
-    // when no step names such a department.
+    // Makes 0 every routing step that names a department above ndept;
+    // starts, lengths and the routing length stay. Touches nothing when no
+    // step names such a department.
     void fitroutings();
 
     // ---- building and drawing values (the ratio record) ---------------------

@@ -9,8 +9,11 @@
 // A problem file may bring any start and length; every position is checked
 // against the routing vector before it is read or written.
 //
-// A routing names only departments of the problem: when the count drops, the
-// steps naming a department above it leave their routings, which close up.
+// A routing names only departments of the problem: when the count drops, a
+// step naming a department above it becomes 0, a step that names no
+// department. Both pairs it is in then move nothing, as they did while it
+// named a department beyond the count, and the departments that stay keep
+// every flow; the routings keep their positions.
 
 #include "model/module1.h"
 #include "model/tableindex.h"
@@ -198,39 +201,9 @@ void Module1::restoreproducts() {
 }
 
 void Module1::fitroutings() {
+    // Every position, used or not, so that no step a later department could
+    // take survives the cut.
     const int n = problemsize(ndept);
-    const int products = productcount(*this);
-    // The routing positions whose step names a department above the count.
-    Table<bool, maxprodvec + 1> leaves{};
-    bool any = false;
-    for (int p = 1; p <= products; ++p) {
-        const long start = wholeof(prodvecstart[p]);
-        const long end = start + wholeof(prodveclen[p]) - 1;
-        for (long k = std::max(start, 1L); k <= std::min(end, long(maxprodvec)); ++k) {
-            if (routingstep(prodvec[std::size_t(k)]) > n) leaves[std::size_t(k)] = any = true;
-        }
-    }
-    if (!any) return;
-
-    // How many positions leave before position k (k = 1..401).
-    Table<long, maxprodvec + 2> before{};
     for (int k = 1; k <= maxprodvec; ++k)
-        before[std::size_t(k + 1)] = before[std::size_t(k)] + (leaves[std::size_t(k)] ? 1 : 0);
-    const auto leftbefore = [&](long k) { return before[std::size_t(std::clamp(k, 1L, 401L))]; };
-
-    for (int p = 1; p <= products; ++p) {
-        const long start = wholeof(prodvecstart[p]);
-        const long length = wholeof(prodveclen[p]);
-        const long gone = leftbefore(start + std::max(length, 0L)) - leftbefore(start);
-        if (const long shift = leftbefore(start); shift != 0) prodvecstart[p] = start - shift;
-        if (gone != 0) prodveclen[p] = length - gone;
-    }
-    const long total = wholeof(prodvectotal);
-    if (const long gone = leftbefore(total + 1); gone != 0) prodvectotal = total - gone;
-
-    int to = 0;
-    for (int k = 1; k <= maxprodvec; ++k)
-        if (!leaves[std::size_t(k)]) prodvec[std::size_t(++to)] = prodvec[std::size_t(k)];
-    while (to < maxprodvec)
-        prodvec[std::size_t(++to)] = Cell();
+        if (routingstep(prodvec[k]) > n) prodvec[k] = 0;
 }

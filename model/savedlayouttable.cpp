@@ -1,8 +1,10 @@
 // The table of saved layouts: every score recomputed from the layouts
 // themselves, and each layout's rank in the four scores. A rank counts the
-// layouts strictly better, so equal scores share a rank and the next is skipped.
+// layouts better by more than rounding, so equal scores share a rank and the
+// next is skipped.
 
 #include "model/module1.h"
+#include "model/scoretolerance.h"
 #include "model/tableindex.h"
 
 #include <algorithm>
@@ -47,10 +49,11 @@ void Module1::ranksavedlayouts() {
         rscorerank[q] = 0;
         prodmoverank[q] = 0;
         for (int r = 1; r <= last; ++r) {
-            if (savedadjscore[r].num() > savedadjscore[q].num()) adjrank[q] += 1;
-            if (savedreldist[r] > savedreldist[q]) reldistrank[q] += 1;
-            if (savedrscore[r] < savedrscore[q]) rscorerank[q] += 1;
-            if (savedprodmove[r].num() < savedprodmove[q].num()) prodmoverank[q] += 1;
+            if (scoreabove(savedadjscore[r].num(), savedadjscore[q].num())) adjrank[q] += 1;
+            if (scoreabove(savedreldist[r], savedreldist[q])) reldistrank[q] += 1;
+            // Lower is better for R and the movement.
+            if (scoreabove(savedrscore[q], savedrscore[r])) rscorerank[q] += 1;
+            if (scoreabove(savedprodmove[q].num(), savedprodmove[r].num())) prodmoverank[q] += 1;
         }
         // Without product data the column stays empty and the movement is none.
         if (prodflag == 0) savedprodmove[q] = 0;

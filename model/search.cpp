@@ -7,14 +7,17 @@
 // against the unchanged random layout and keeps the best single exchange; each
 // later pass starts from that entry, which every accepted exchange overwrites,
 // so the rest of that pass works on the improved layout. An exchange counts
-// only when it gains at least 0.5 on the best score, so the passes end.
+// only when it gains at least 0.5 on the best score, and at least a billionth
+// of it where 0.5 would be lost in rounding, so the passes end.
 //
 // This runs thousands of evaluations per search: nothing here allocates.
 
 #include "model/module1.h"
+#include "model/scoretolerance.h"
 #include "model/tableindex.h"
 
 #include <algorithm>
+#include <cmath>
 
 void Module1::searchlayouts() {
     // The trial entry after layout 20 is entry 21, the last the search may use.
@@ -59,7 +62,8 @@ void Module1::searchpasses() {
                 itermode = 1;
                 evallayout();
                 if (maxadjscore == 0) maxadjscore = 0.001;
-                if (adjscore >= maxadjscore * savedadjscore[passbest] + 0.5) {
+                const double best = maxadjscore * savedadjscore[passbest];
+                if (adjscore >= best + std::max(0.5, roundingshare * std::abs(best))) {
                     noimprove = 0;
                     nsavedlayouts = k;
                     addsavedlayout();

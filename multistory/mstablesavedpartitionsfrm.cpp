@@ -2,6 +2,7 @@
 
 #include "model/module1.h"
 #include "model/numtext.h"
+#include "model/scoretolerance.h"
 #include "model/tableindex.h"
 #include "multistory/msprintpartitionfrm.h"
 
@@ -91,11 +92,11 @@ void mstablesavedpartitionsfrm::filltable() {
         setcell(r, 2, msprintpartitionfrm::adftext(m.saveddesiredadf[r]));
         setcell(r, 3, msprintpartitionfrm::adftext(m.savedactualadf[r]));
     }
-    // Equal scores share a rank; the ranks after them are skipped.
+    // Equal scores, rounding aside, share a rank; the ranks after them are skipped.
     for (int r = 1; r <= n; ++r) {
         int partrank = 0;
         for (int q = 1; q <= n; ++q)
-            if (m.savedpartscore[q].num() > m.savedpartscore[r].num()) partrank += 1;
+            if (scoreabove(m.savedpartscore[q].num(), m.savedpartscore[r].num())) partrank += 1;
         setcell(r, 4,
                 numtext::format(m.savedpartscore[r] / m.maxadjscore, "0.00") + "-" +
                     numtext::format(partrank + 1, "0"));

@@ -34,6 +34,11 @@ void specxyfrm::okbut_Click() {
         return;
     }
     const double r = length / width;
+    // Lengths and widths far enough apart give a ratio beyond any number.
+    if (!std::isfinite(r) || !(r > 0)) {
+        m.msgbox("Length and width are too far apart to give a ratio!");
+        return;
+    }
     m.lwratio = r;
     if (r == 1) {
         lwratiofrm::setpreset(lwratiofrm::square);

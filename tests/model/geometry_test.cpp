@@ -236,6 +236,7 @@ struct Problem {
     std::array<std::array<int, 19>, 19> rating{}; // class of pair i < j, 0 = no letter
     std::array<std::array<double, 19>, 19> flow{};
     std::vector<int> position; // 1..n: 100 * zone + side
+    bool alike = false;        // every pair rated and scored the same
 };
 
 struct Rect {
@@ -349,8 +350,11 @@ Expected reference(const Problem& p) {
         e.lower = e.lower + e.sorted[k] * scores[k];
         e.upper = e.upper + e.sorted[np - 1 - k] * scores[k];
     }
-    if (e.upper - e.lower == 0) e.upper = e.upper + 0.001;
-    e.reldist = 1 - (e.rscore - e.lower) / (e.upper - e.lower);
+    // Bounds equal but for rounding are those of a chart whose pairs all
+    // score alike; the score is then held in 0..1.
+    if (std::abs(e.upper - e.lower) <= 1e-9 * std::max(std::abs(e.upper), std::abs(e.lower)))
+        e.upper = e.lower + 0.001;
+    e.reldist = std::min(1.0, std::max(0.0, 1 - (e.rscore - e.lower) / (e.upper - e.lower)));
     return e;
 }
 
@@ -386,6 +390,14 @@ Problem randomproblem(std::mt19937& gen) {
             p.rating[i][j] = whole(0, 8) <= 6 ? whole(0, 6) : 1; // some without a letter
             p.flow[i][j] = whole(0, 3) == 0 ? 0 : whole(1, 400);
         }
+    }
+    if (whole(0, 5) == 0) { // every pair A, or every class scored the same
+        p.alike = true;
+        const bool allA = whole(0, 1) == 0;
+        if (!allA) p.weight.fill(whole(-20, 20));
+        for (int i = 1; i <= p.n; ++i)
+            for (int j = i + 1; j <= p.n; ++j)
+                p.rating[i][j] = allA ? 1 : whole(1, 6);
     }
 
     // Positions: every side free to all, or the departments kept to fewer bands.
@@ -510,6 +522,7 @@ TEST(EvalLayout, MatchesAPlainComputationOnRandomLayouts) {
         // Whatever the scores, R lies between its bounds (but for rounding).
         const double slack = 1e-9 * (std::abs(m.lowerbound) + std::abs(m.upperbound) + 1);
         ASSERT_TRUE(m.lowerbound - slack <= m.rscore && m.rscore <= m.upperbound + slack);
+        ASSERT_TRUE(m.reldist >= (p.alike ? 1 - 1e-3 : 0) && m.reldist <= 1) << m.reldist;
         ASSERT_EQ(m.savedreldist[3], e.reldist);
         ASSERT_EQ(m.savedrscore[3], e.rscore);
         ASSERT_EQ(double(m.savedprodmove[3]), e.prodmove);

@@ -53,7 +53,9 @@ protected:
     // typed after the plant's last two were cleared, whose load takes no
     // flow of the routings; a 7th department added to the workshop after a
     // search of two layouts, once after a layout of the plant was shown and
-    // once alone; the workshop's chart confirmed untouched, against none opened.
+    // once alone; the workshop's chart confirmed untouched, against none
+    // opened; the plant's last four departments cleared while its loads are
+    // held, with 100 typed for (8, 10) after the cut.
     std::vector<Journey> storeyonejourneys();
     // Takes each journey's first run with `views` and a Save, then its fresh
     // run, which opens that file, with the same; gives what each first run showed.
