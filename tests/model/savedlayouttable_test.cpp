@@ -58,6 +58,29 @@ TEST_F(SavedTable, EqualScoresShareARankAndTheNextIsSkipped) {
     EXPECT_EQ(m.savedprodmove[3].num(), 9); // kept with product data
 }
 
+TEST_F(SavedTable, ScoresApartByRoundingAloneShareARank) {
+    m.nsavedlayouts = 3;
+    // Layouts 1 and 2 are equal but for the last bits; layout 3 is apart by
+    // a few billionths, better in adjacency and worse in the other three.
+    const double adj[] = {0, 0.1 + 0.2, 0.3, 0.3 + 1e-9};
+    const double rel[] = {0, 0.3, 0.1 + 0.2, 0.3 - 1e-9};
+    const double r[] = {0, 6718, 6718 + 1e-12, 6718 + 1e-5};
+    const double prod[] = {0, 1e12, 1e12 + 100, 1e12 + 2000};
+    for (int q = 1; q <= 3; ++q) {
+        m.savedadjscore[q] = adj[q];
+        m.savedreldist[q] = rel[q];
+        m.savedrscore[q] = r[q];
+        m.savedprodmove[q] = prod[q];
+    }
+    m.ranksavedlayouts();
+    for (const auto* rank : {&m.adjrank, &m.reldistrank, &m.rscorerank, &m.prodmoverank})
+        EXPECT_EQ((*rank)[1], (*rank)[2]);
+    EXPECT_EQ((std::vector<int>{m.adjrank[1], m.adjrank[3]}), (std::vector<int>{1, 0}));
+    EXPECT_EQ(m.reldistrank[3], 2);
+    EXPECT_EQ(m.rscorerank[3], 2);
+    EXPECT_EQ(m.prodmoverank[3], 2);
+}
+
 TEST_F(SavedTable, WithoutProductDataEveryMovementBecomesZero) {
     m.prodflag = 0;
     m.nsavedlayouts = 2;

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <random>
 #include <regex>
 #include <string>
 #include <vector>
@@ -185,6 +186,71 @@ TEST_F(LayoutTable, DeletingNeedsASelectionAndTheLastLeavesRowOneBlank) {
     EXPECT_EQ(driver.messages(), Strings{"No layout specified"});
     EXPECT_EQ(m.nsavedlayouts.whole(), 0);
     EXPECT_EQ(cells[1], Strings(4));
+}
+
+// The plant as a file brings it, with its two saved layouts.
+void readplant(Module1& m) {
+    m.problemfile = MARQUETA_SOURCE_DIR "/examples/PLANT";
+    ASSERT_TRUE(m.loadproblemfile());
+    m.computescorevector();
+    ASSERT_EQ(m.nsavedlayouts.whole(), 2);
+}
+
+// Scores summed in another order tie all the same: each saved layout of the
+// plant and its mirror image (zones A and C, D and F, G and I traded, left
+// and right too) share every rank.
+TEST_F(LayoutTable, AMirroredLayoutSharesEveryRankWithItsOriginal) {
+    readplant(m);
+    for (int q = 1; q <= 2; ++q) {
+        m.loadsavedlayout(q);
+        const auto left = m.zoneleft, right = m.zoneright;
+        m.zoneleft = m.zoneright = {};
+        m.zonearea = {};
+        for (int z = 1; z <= 9; ++z) {
+            const int mirrored = z + 2 - 2 * ((z - 1) % 3);
+            for (const auto& [d, side] : {std::pair{left[z], 2}, {right[z], 1}})
+                if (d != 0) placedept(m, d, mirrored, side);
+        }
+        savecurrent(m, q + 2, 0);
+    }
+    m.nsavedlayouts = 4;
+    open();
+    for (int q = 1; q <= 2; ++q)
+        EXPECT_EQ(Strings(cells[q].begin() + 1, cells[q].end()),
+                  Strings(cells[q + 2].begin() + 1, cells[q + 2].end()));
+}
+
+// When every pair scores alike each layout lies at both bounds of R, and its
+// relationship-distance score is 1.
+TEST_F(LayoutTable, AChartWhosePairsAllScoreAlikeScoresEveryLayoutOne) {
+    readplant(m);
+    std::mt19937 gen(26);
+    for (const bool everyA : {true, false}) {
+        SCOPED_TRACE(everyA ? "every pair A" : "every class 5");
+        for (int i = 1; i <= m.ndept; ++i)
+            for (int j = i + 1; j <= m.ndept; ++j)
+                if (everyA) m.relchart[i][j] = "A";
+        if (!everyA) m.relweight.fill(5);
+        m.computescorevector();
+        std::vector<int> sides;
+        for (int code = 101; code <= 902; code += code % 100 == 1 ? 1 : 99)
+            sides.push_back(code);
+        for (int q = 1; q <= 20; ++q) {
+            std::shuffle(sides.begin(), sides.end(), gen);
+            m.zoneleft = m.zoneright = {};
+            m.zonearea = {};
+            for (int d = 1; d <= m.ndept; ++d)
+                placedept(m, d, sides[d] / 100, sides[d] % 100);
+            savecurrent(m, q, 0);
+        }
+        m.nsavedlayouts = 20;
+        open();
+        for (int q = 1; q <= 20; ++q) {
+            EXPECT_GE(m.savedreldist[q], 1 - 1e-3) << q;
+            EXPECT_LE(m.savedreldist[q], 1) << q;
+            EXPECT_TRUE(cells[q][2].starts_with("1.00 - ")) << cells[q][2];
+        }
+    }
 }
 
 // What storeyone shows and saves depends on the problem alone.
