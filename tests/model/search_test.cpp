@@ -216,6 +216,25 @@ TEST(SearchLayouts, EachLayoutIsItsRandomStartImproved) {
     }
 }
 
+// Class scores so large that 0.5 is lost in rounding: an exchange that
+// scores as the best does must still not count, or the passes never end.
+TEST(SearchLayouts, EndsWhateverTheClassScores) {
+    for (const auto& [k, score] : {std::pair{1, 1e16}, {6, -1e16}}) {
+        Module1 m;
+        double clock = 100;
+        m.timer = [&clock] { return clock += 3.25; };
+        m.initproblem(); // the default codes, as New Problem sets them
+        m.problemfile = MARQUETA_SOURCE_DIR "/examples/PLANT";
+        ASSERT_TRUE(m.loadproblemfile());
+        m.relweight[k] = score;
+        m.computescorevector();
+        m.batchmode = 1;
+        m.nsearchlayouts = 3;
+        m.searchlayouts();
+        EXPECT_EQ(m.nsavedlayouts.whole(), 3);
+    }
+}
+
 class Search : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -70,7 +70,7 @@ TEST_F(Ratio, TypedLengthAndWidth) {
     EXPECT_EQ(specify("3", "3"), (Drawing{1, 333, 150, 111, 50, 17, 6, 15}));
 }
 
-TEST_F(Ratio, LengthOrWidthNotAboveZeroIsRefused) {
+TEST_F(Ratio, LengthOrWidthNotAboveZeroOrNoFiniteRatioIsRefused) {
     m.lwratio = 2;
     driver.on<specxyfrm>("specxyfrm", [&](specxyfrm& f) {
         EXPECT_EQ(f.caption(), "Specify Length and Width Ratios");
@@ -79,7 +79,9 @@ TEST_F(Ratio, LengthOrWidthNotAboveZeroIsRefused) {
                                      {"2", ""},
                                      {"wide", "1"},
                                      {"-3", "1"},
-                                     {"2", "-1"}}) {
+                                     {"2", "-1"},
+                                     {"1e300", "1e-300"},
+                                     {"1e-300", "1e300"}}) {
             f.lenxtxt.type(length);
             f.widxtxt.type(width);
             f.okbut.press();
@@ -90,8 +92,11 @@ TEST_F(Ratio, LengthOrWidthNotAboveZeroIsRefused) {
     driver.on<lwratiofrm>("lwratiofrm", [](lwratiofrm& f) { f.backbut.press(); });
     specxyfrm f;
     f.show_modal();
-    EXPECT_EQ(driver.messages().size(), 6u);
+    EXPECT_EQ(driver.messages().size(), 8u);
     EXPECT_EQ(driver.messages()[0], "Length and width must be greater than 0!");
+    // Far enough apart, their ratio is beyond any number, or below the least.
+    EXPECT_EQ(driver.messages()[6], "Length and width are too far apart to give a ratio!");
+    EXPECT_EQ(driver.messages()[7], driver.messages()[6]);
     EXPECT_EQ(m.lwratio.num(), 2);
     EXPECT_EQ(driver.opened(), (std::vector<std::string>{"specxyfrm", "lwratiofrm"}));
 }
