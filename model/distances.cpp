@@ -84,8 +84,11 @@ void Module1::reldistscore() {
     // pairs all score alike: every layout lies at both.
     if (std::abs(upperbound - lowerbound) <= roundingslack(upperbound, lowerbound))
         upperbound = lowerbound + 0.001;
-    // R lies between its bounds, so only rounding can take the score outside 0..1.
-    reldist = std::clamp(1 - (rscore - lowerbound) / (upperbound - lowerbound), 0.0, 1.0);
+    // R lies between its bounds, so only rounding can take the score outside
+    // 0..1. Bounds so large that the 0.001 is lost still coincide, and R on
+    // them (0 / 0) lies at both: 1.
+    const double raw = 1 - (rscore - lowerbound) / (upperbound - lowerbound);
+    reldist = std::isnan(raw) ? 1 : std::clamp(raw, 0.0, 1.0);
 
     if (storescores != 0 && savedindex(curlayout)) {
         savedreldist[curlayout] = reldist;

@@ -43,6 +43,12 @@ TEST(CalcDeptDistances, TwoDepartmentsGiveOnePairAndScoreOne) {
     EXPECT_EQ(m.lowerbound, 45);
     EXPECT_EQ(m.upperbound, 45 + 0.001);
     EXPECT_EQ(m.reldist, 1);
+
+    // So large a score that the 0.001 is lost: R on both bounds still scores 1.
+    m.relvalue[1][2] = m.relvalue[2][1] = m.relvaluelist[1] = 1e20;
+    m.calcdeptdistances();
+    EXPECT_EQ(m.upperbound, m.lowerbound);
+    EXPECT_EQ(m.reldist, 1);
 }
 
 TEST(CalcDeptDistances, SymmetricWithZeroDiagonalAndSortedList) {

@@ -351,10 +351,11 @@ Expected reference(const Problem& p) {
         e.upper = e.upper + e.sorted[np - 1 - k] * scores[k];
     }
     // Bounds equal but for rounding are those of a chart whose pairs all
-    // score alike; the score is then held in 0..1.
+    // score alike; the score is then held in 0..1, and 0 / 0 is 1.
     if (std::abs(e.upper - e.lower) <= 1e-9 * std::max(std::abs(e.upper), std::abs(e.lower)))
         e.upper = e.lower + 0.001;
-    e.reldist = std::min(1.0, std::max(0.0, 1 - (e.rscore - e.lower) / (e.upper - e.lower)));
+    const double raw = 1 - (e.rscore - e.lower) / (e.upper - e.lower);
+    e.reldist = std::isnan(raw) ? 1 : std::min(1.0, std::max(0.0, raw));
     return e;
 }
 
