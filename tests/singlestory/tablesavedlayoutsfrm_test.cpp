@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <random>
 #include <regex>
 #include <string>
 #include <vector>
@@ -188,19 +187,13 @@ TEST_F(LayoutTable, DeletingNeedsASelectionAndTheLastLeavesRowOneBlank) {
     EXPECT_EQ(cells[1], Strings(4));
 }
 
-// The plant as a file brings it, with its two saved layouts.
-void readplant(Module1& m) {
+// Each saved layout of the plant and its mirror image (zones A and C, D and
+// F, G and I traded, left and right too) score alike, though their sums run
+// in another order, and share every rank. With every pair A, or every class
+// scored 5, each layout lies at both bounds of R and scores 1.00.
+TEST_F(LayoutTable, MirroredLayoutsShareEveryRankAndAUniformChartScoresOne) {
     m.problemfile = MARQUETA_SOURCE_DIR "/examples/PLANT";
     ASSERT_TRUE(m.loadproblemfile());
-    m.computescorevector();
-    ASSERT_EQ(m.nsavedlayouts.whole(), 2);
-}
-
-// Scores summed in another order tie all the same: each saved layout of the
-// plant and its mirror image (zones A and C, D and F, G and I traded, left
-// and right too) share every rank.
-TEST_F(LayoutTable, AMirroredLayoutSharesEveryRankWithItsOriginal) {
-    readplant(m);
     for (int q = 1; q <= 2; ++q) {
         m.loadsavedlayout(q);
         const auto left = m.zoneleft, right = m.zoneright;
@@ -214,42 +207,21 @@ TEST_F(LayoutTable, AMirroredLayoutSharesEveryRankWithItsOriginal) {
         savecurrent(m, q + 2, 0);
     }
     m.nsavedlayouts = 4;
-    open();
-    for (int q = 1; q <= 2; ++q)
-        EXPECT_EQ(Strings(cells[q].begin() + 1, cells[q].end()),
-                  Strings(cells[q + 2].begin() + 1, cells[q + 2].end()));
-}
-
-// When every pair scores alike each layout lies at both bounds of R, and its
-// relationship-distance score is 1.
-TEST_F(LayoutTable, AChartWhosePairsAllScoreAlikeScoresEveryLayoutOne) {
-    readplant(m);
-    std::mt19937 gen(26);
-    for (const bool everyA : {true, false}) {
-        SCOPED_TRACE(everyA ? "every pair A" : "every class 5");
-        for (int i = 1; i <= m.ndept; ++i)
-            for (int j = i + 1; j <= m.ndept; ++j)
-                if (everyA) m.relchart[i][j] = "A";
-        if (!everyA) m.relweight.fill(5);
+    const char* charts[] = {"as read", "every pair A", "every class 5"};
+    for (int chart = 0; chart < 3; ++chart) {
+        SCOPED_TRACE(charts[chart]);
+        if (chart == 1)
+            for (int i = 1; i <= m.ndept; ++i)
+                for (int j = i + 1; j <= m.ndept; ++j)
+                    m.relchart[i][j] = "A";
+        if (chart == 2) m.relweight.fill(5);
         m.computescorevector();
-        std::vector<int> sides;
-        for (int code = 101; code <= 902; code += code % 100 == 1 ? 1 : 99)
-            sides.push_back(code);
-        for (int q = 1; q <= 20; ++q) {
-            std::shuffle(sides.begin(), sides.end(), gen);
-            m.zoneleft = m.zoneright = {};
-            m.zonearea = {};
-            for (int d = 1; d <= m.ndept; ++d)
-                placedept(m, d, sides[d] / 100, sides[d] % 100);
-            savecurrent(m, q, 0);
-        }
-        m.nsavedlayouts = 20;
         open();
-        for (int q = 1; q <= 20; ++q) {
-            EXPECT_GE(m.savedreldist[q], 1 - 1e-3) << q;
-            EXPECT_LE(m.savedreldist[q], 1) << q;
+        for (int q = 1; q <= 2 && chart == 0; ++q)
+            EXPECT_EQ(Strings(cells[q].begin() + 1, cells[q].end()),
+                      Strings(cells[q + 2].begin() + 1, cells[q + 2].end()));
+        for (int q = 1; q <= 4 && chart != 0; ++q)
             EXPECT_TRUE(cells[q][2].starts_with("1.00 - ")) << cells[q][2];
-        }
     }
 }
 
