@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <functional>
 #include <random>
@@ -32,41 +31,33 @@ protected:
             placedept(m, d, codes[d - 1] / 100, codes[d - 1] % 100);
         savecurrent(m, q, 0);
     }
-    // Layouts 1 to 3 given their four scores, then ranked.
-    using Three = std::array<double, 3>;
-    void rankthree(const Three& adj, const Three& rel, const Three& r, const Three& prod) {
-        m.nsavedlayouts = 3;
-        for (int q = 1; q <= 3; ++q) {
-            m.savedadjscore[q] = adj[q - 1];
-            m.savedreldist[q] = rel[q - 1];
-            m.savedrscore[q] = r[q - 1];
-            m.savedprodmove[q] = prod[q - 1];
-        }
-        m.ranksavedlayouts();
-    }
-    static std::vector<int> ranks(const Table<int, savedlayoutstorage>& rank) {
-        return {rank[1], rank[2], rank[3]};
-    }
     Module1 m;
 };
 
+// Scores equal but for the last bits of a sum are equal; a few billionths
+// apart (the third movement) they are not.
 TEST_F(SavedTable, EqualScoresShareARankAndTheNextIsSkipped) {
-    rankthree({0.8, 0.8, 0.5}, {0.2, 0.9, 0.2}, {10, 5, 5}, {7, 7, 9});
-    EXPECT_EQ(ranks(m.adjrank), (std::vector<int>{0, 0, 2}));
-    EXPECT_EQ(ranks(m.reldistrank), (std::vector<int>{1, 0, 1}));
-    EXPECT_EQ(ranks(m.rscorerank), (std::vector<int>{2, 0, 0}));
-    EXPECT_EQ(ranks(m.prodmoverank), (std::vector<int>{0, 0, 2}));
-    EXPECT_EQ(m.savedprodmove[3].num(), 9); // kept with product data
-}
-
-TEST_F(SavedTable, ScoresApartByRoundingAloneShareARank) {
-    // Layouts 1 and 2 are equal but for the last bits; layout 3 is apart by
-    // a few billionths, better in adjacency and worse in the other three.
-    rankthree({0.1 + 0.2, 0.3, 0.3 + 1e-9}, {0.3, 0.1 + 0.2, 0.3 - 1e-9},
-              {6718, 6718 + 1e-12, 6718 + 1e-5}, {1e12, 1e12 + 100, 1e12 + 2000});
-    EXPECT_EQ(ranks(m.adjrank), (std::vector<int>{1, 1, 0}));
-    for (const auto* rank : {&m.reldistrank, &m.rscorerank, &m.prodmoverank})
-        EXPECT_EQ(ranks(*rank), (std::vector<int>{0, 0, 2}));
+    m.nsavedlayouts = 3;
+    const double adj[] = {0, 0.1 + 0.2, 0.3, 0.2};
+    const double rel[] = {0, 0.3, 0.9, 0.1 + 0.2};
+    const double r[] = {0, 6720, 6718, 6718 + 1e-12};
+    const double prod[] = {0, 1e12, 1e12 + 100, 1e12 + 2000};
+    for (int q = 1; q <= 3; ++q) {
+        m.savedadjscore[q] = adj[q];
+        m.savedreldist[q] = rel[q];
+        m.savedrscore[q] = r[q];
+        m.savedprodmove[q] = prod[q];
+    }
+    m.ranksavedlayouts();
+    EXPECT_EQ((std::vector<int>{m.adjrank[1], m.adjrank[2], m.adjrank[3]}),
+              (std::vector<int>{0, 0, 2}));
+    EXPECT_EQ((std::vector<int>{m.reldistrank[1], m.reldistrank[2], m.reldistrank[3]}),
+              (std::vector<int>{1, 0, 1}));
+    EXPECT_EQ((std::vector<int>{m.rscorerank[1], m.rscorerank[2], m.rscorerank[3]}),
+              (std::vector<int>{2, 0, 0}));
+    EXPECT_EQ((std::vector<int>{m.prodmoverank[1], m.prodmoverank[2], m.prodmoverank[3]}),
+              (std::vector<int>{0, 0, 2}));
+    EXPECT_EQ(m.savedprodmove[3].num(), 1e12 + 2000); // kept with product data
 }
 
 TEST_F(SavedTable, WithoutProductDataEveryMovementBecomesZero) {

@@ -301,8 +301,6 @@ TEST_F(FreshRun, StoreyoneShowsAndSavesWhatAFreshRunOfItsFileDoes) {
     EXPECT_TRUE(shows(shown[10], "load chart (1,2): 160"));
     // A department added after the cut takes no flow of the routings.
     EXPECT_TRUE(shows(shown[13], "load chart (12,13): "));
-    // A load typed after a cut is the flow, with nothing routed beside it.
-    EXPECT_TRUE(shows(shown[17], "load chart (8,10): 100"));
     // A load typed with decimals stays through a chart confirmed untouched.
     EXPECT_NE(file("DECIMALS").find("\n\"A\",0,90.4\r"), std::string::npos);
     // The search's layouts measure the added department nowhere, whatever
