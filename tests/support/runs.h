@@ -49,13 +49,12 @@ protected:
     // The material-handling chart saved, read and switched again, with a flow
     // typed below the routings' share refused; a load typed with decimals,
     // then the chart confirmed untouched; a chart confirmed untouched while a
-    // routing's share is a fraction, against none opened; a 13th department
-    // typed after the plant's last two were cleared, whose load takes no
-    // flow of the routings; a 7th department added to the workshop after a
-    // search of two layouts, once after a layout of the plant was shown and
-    // once alone; the workshop's chart confirmed untouched, against none
-    // opened; the plant's last four departments cleared while its loads are
-    // held, with 100 typed for (8, 10) after the cut.
+    // routing's share is a fraction, against none opened; a 7th department
+    // added to the workshop after a search of two layouts, once after a
+    // layout of the plant was shown and once alone; the workshop's chart
+    // confirmed untouched, against none opened; the plant's last four
+    // departments cleared while its loads are held, then an 11th typed, whose
+    // load takes no flow of the routings, and 100 typed for (8, 10).
     std::vector<Journey> storeyonejourneys();
     // Takes each journey's first run with `views` and a Save, then its fresh
     // run, which opens that file, with the same; gives what each first run showed.
