@@ -2,6 +2,12 @@
 #include "problem/lengthwidthfrm.h"
 #include "problem/lwratiofrm.h"
 #include "tests/problem/definition.h"
+#include "tests/support/tempdir.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 namespace {
 
@@ -71,7 +77,11 @@ TEST_F(Ratio, TypedLengthAndWidth) {
 }
 
 TEST_F(Ratio, LengthOrWidthNotAboveZeroOrNoFiniteRatioIsRefused) {
-    m.lwratio = 2;
+    const std::string plant = MARQUETA_SOURCE_DIR "/examples/PLANT";
+    m.initproblem();
+    m.problemfile = plant;
+    ASSERT_TRUE(m.loadproblemfile());
+    m.computescorevector();
     driver.on<specxyfrm>("specxyfrm", [&](specxyfrm& f) {
         EXPECT_EQ(f.caption(), "Specify Length and Width Ratios");
         for (auto [length, width] : {std::pair{"2", "0"},
@@ -97,8 +107,16 @@ TEST_F(Ratio, LengthOrWidthNotAboveZeroOrNoFiniteRatioIsRefused) {
     // Far enough apart, their ratio is beyond any number, or below the least.
     EXPECT_EQ(driver.messages()[6], "Length and width are too far apart to give a ratio!");
     EXPECT_EQ(driver.messages()[7], driver.messages()[6]);
-    EXPECT_EQ(m.lwratio.num(), 2);
     EXPECT_EQ(driver.opened(), (std::vector<std::string>{"specxyfrm", "lwratiofrm"}));
+    // Nothing changed: the next Save writes the problem as it was read.
+    const TempDir dir;
+    m.problemfile = (dir / "AGAIN").string();
+    ASSERT_TRUE(m.saveproblemfile());
+    const auto bytes = [](const std::filesystem::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    EXPECT_EQ(bytes(dir / "AGAIN"), bytes(plant));
 }
 
 } // namespace
